@@ -1,0 +1,14 @@
+# One interface target carries the flags every target shares.
+add_library(zelmora_flags INTERFACE)
+target_compile_options(zelmora_flags INTERFACE
+  -Wall -Wextra -Werror -Wnon-virtual-dtor -Wno-missing-field-initializers)
+target_compile_definitions(zelmora_flags INTERFACE
+  ZELMORA_VERSION="${PROJECT_VERSION}"
+  QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
+target_include_directories(zelmora_flags INTERFACE ${CMAKE_SOURCE_DIR}/src)
+
+if(ZELMORA_SANITIZE)
+  target_compile_options(zelmora_flags INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,26 @@
+# zelmora_library(<folder> DEPS <targets...>)
+# One static library per source folder; every .cpp in the folder belongs to it.
+function(zelmora_library folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(zelmora_${folder} STATIC ${sources})
+  target_link_libraries(zelmora_${folder} PUBLIC zelmora_flags ${ARG_DEPS})
+endfunction()
+
+# zelmora_test(<folder> DEPS <targets...>)
+# One GoogleTest executable per test folder, registered with CTest.
+function(zelmora_test folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(tests_${folder} ${sources})
+  set_target_properties(tests_${folder} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(tests_${folder} PRIVATE zelmora_test_support ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(tests_${folder} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "ZELMORA_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;QT_QPA_PLATFORM=offscreen")
+endfunction()
