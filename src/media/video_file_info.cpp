@@ -1,0 +1,9 @@
+#include "media/video_file_info.h"
+
+namespace zelmora {
+
+void InitVideoFileInfo(TVideoFileInfo& info) {
+  info = TVideoFileInfo{};
+}
+
+}  // namespace zelmora
