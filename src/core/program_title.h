@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace zelmora {
+
+inline constexpr const char* ProgramName = "Zelmora";
+inline constexpr const char* ProgramVersion = "1.5";
+
+// "Zelmora 1.5  [64-bit]" (two blanks), with the build's real bitness.
+std::string ProgramTitle();
+
+}  // namespace zelmora
