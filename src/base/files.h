@@ -24,7 +24,8 @@ Status RemoveFile(const std::string& path);
 // Removes a folder and everything below it.
 Status RemoveTree(const std::string& path);
 
-// Names (not paths) of the entries of a folder; empty when unreadable.
+// Names (not paths) of the entries of a folder, sorted by their bytes;
+// empty when unreadable.
 std::vector<std::string> ListSubdirectories(const std::string& dir);
 std::vector<std::string> ListFiles(const std::string& dir);
 

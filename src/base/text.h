@@ -17,6 +17,10 @@ std::string TrimRight(std::string_view s);
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 
+// Case mapping of one code point (the same letters as UpperCase/LowerCase).
+char32_t UpperCaseChar(char32_t c);
+char32_t LowerCaseChar(char32_t c);
+
 // Case-insensitive comparison of UTF-8 text (after UpperCase).
 bool SameText(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);  // <0, 0, >0
