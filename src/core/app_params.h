@@ -9,7 +9,7 @@
 
 namespace zelmora {
 
-struct TAppStrings;
+class TAppStrings;
 class MessageView;
 
 struct TColor {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app_params.h"
+
+namespace zelmora {
+
+enum class TCliCommand { cliHelp, cliVersion, cliPaths, cliUsageError };
+
+struct TCliOptions {
+  TCliCommand Command = TCliCommand::cliUsageError;
+  std::string Error;  // why the arguments were refused (cliUsageError only)
+};
+
+// Exit status of zelmora-cli for arguments it does not understand.
+inline constexpr int CliUsageExitCode = 2;
+
+// The arguments after the program name.
+TCliOptions ParseCliArguments(const std::vector<std::string>& args);
+
+// The --help text: every subcommand with one line of description.
+std::string CliHelpText();
+// The short hint printed to stderr with a usage error.
+std::string CliUsageText();
+
+// "name: value" lines of the program's folders, files and tool locations
+// ("(not found)" for a missing tool).
+std::string AppPathsReport(const std::string& appDir, const TAppParams& params);
+
+}  // namespace zelmora

@@ -1,0 +1,12 @@
+#include "platform/environment.h"
+
+#include <cstdlib>
+
+namespace zelmora {
+
+std::string GetEnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+}  // namespace zelmora

@@ -1,0 +1,12 @@
+#include "platform/processor_count.h"
+
+#include <unistd.h>
+
+namespace zelmora {
+
+int ProcessorCount() {
+  long count = sysconf(_SC_NPROCESSORS_ONLN);
+  return count < 1 ? 1 : static_cast<int>(count);
+}
+
+}  // namespace zelmora

@@ -1,0 +1,76 @@
+#include "platform/system_library.h"
+
+#include <dlfcn.h>
+#include <link.h>
+
+#include "base/files.h"
+#include "base/paths.h"
+#include "base/text.h"
+#include "platform/environment.h"
+
+namespace zelmora {
+namespace {
+
+// The Debian multiarch folder name of this build's target.
+const char* MultiarchTriplet() {
+#if defined(__x86_64__) && defined(__LP64__)
+  return "x86_64-linux-gnu";
+#elif defined(__x86_64__)
+  return "x86_64-linux-gnux32";
+#elif defined(__i386__)
+  return "i386-linux-gnu";
+#elif defined(__aarch64__)
+  return "aarch64-linux-gnu";
+#elif defined(__arm__)
+  return "arm-linux-gnueabihf";
+#elif defined(__powerpc64__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  return "powerpc64le-linux-gnu";
+#elif defined(__riscv) && __riscv_xlen == 64
+  return "riscv64-linux-gnu";
+#else
+  return "";
+#endif
+}
+
+std::string AskLoader(const std::string& fileName) {
+  // RTLD_LAZY keeps the cost down: nothing of the library runs but its
+  // constructors, and it is unloaded at once.
+  void* handle = dlopen(fileName.c_str(), RTLD_LAZY | RTLD_LOCAL);
+  if (!handle) return {};
+  std::string path;
+  link_map* map = nullptr;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name)
+    path = map->l_name;
+  dlclose(handle);
+  return IsAbsolutePath(path) ? path : std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> SystemLibraryDirs() {
+  std::vector<std::string> dirs;
+  for (const std::string& entry : Split(GetEnvironmentVariable("LD_LIBRARY_PATH"), ':'))
+    if (!entry.empty()) dirs.push_back(entry);
+  std::string triplet = MultiarchTriplet();
+  for (const char* prefix : {"/usr/local/lib", "/lib", "/usr/lib"}) {
+    if (!triplet.empty()) dirs.push_back(JoinPath(prefix, triplet));
+  }
+  for (const char* dir : {"/usr/local/lib", "/lib64", "/usr/lib64", "/lib", "/usr/lib"})
+    dirs.push_back(dir);
+  return dirs;
+}
+
+std::string FindLibraryInDirs(const std::string& fileName, const std::vector<std::string>& dirs) {
+  for (const std::string& dir : dirs) {
+    std::string candidate = ExpandFileName(JoinPath(dir, fileName));
+    if (FileExists(candidate)) return candidate;
+  }
+  return {};
+}
+
+std::string FindSystemLibrary(const std::string& fileName) {
+  std::string found = FindLibraryInDirs(fileName, SystemLibraryDirs());
+  return found.empty() ? AskLoader(fileName) : found;
+}
+
+}  // namespace zelmora
