@@ -180,7 +180,7 @@ struct TMainModuleStrings {
   std::string actCheckUpdate;
   std::string mnuColumns;
   std::string chKeepDates;  // key "chKeepFileDates"
-  std::string KeepDates;  // key "KeepFileDates"
+  std::string KeepDates;    // key "KeepFileDates"
   std::string chConvertColors;
   std::string chBrightness;
   std::string chSaturation;

@@ -9,10 +9,10 @@
 // One table row: language-file section, key, the field it fills and its English
 // text. A captureless lambda is the field accessor, so every row names a real
 // member and a misspelt field fails to compile.
-#define ZELMORA_APP_STRING_KEY(group, section, field, key, text)                       \
-  ::zelmora::AppStringEntry {                                                          \
-    section, key, #field,                                                              \
-        [](::zelmora::TAppStrings& s) -> std::string& { return s.group.field; }, text \
+#define ZELMORA_APP_STRING_KEY(group, section, field, key, text)                                   \
+  ::zelmora::AppStringEntry {                                                                      \
+    section, key, #field, [](::zelmora::TAppStrings& s) -> std::string& { return s.group.field; }, \
+        text                                                                                       \
   }
 
 #define ZELMORA_APP_STRING(group, section, field, text) \

@@ -72,7 +72,9 @@ size_t ReplaceFirstPlaceholder(std::string& s, size_t from, std::string_view arg
 
 }  // namespace
 
-TAppStrings::TAppStrings() { SetEN(); }
+TAppStrings::TAppStrings() {
+  SetEN();
+}
 
 void TAppStrings::SetEN() {
   LanguageName = "English";
@@ -111,8 +113,7 @@ std::string* FindAppString(TAppStrings& strings, std::string_view group, std::st
   return entry ? &entry->Of(strings) : nullptr;
 }
 
-std::string ExpandMessageText(std::string_view text, std::string_view arg1,
-                              std::string_view arg2) {
+std::string ExpandMessageText(std::string_view text, std::string_view arg1, std::string_view arg2) {
   std::string s(text);
   ReplaceEvery(s, "\\n", "\r\n");
   ReplaceEvery(s, "\\t", "\t");

@@ -14,7 +14,7 @@ namespace zelmora {
 // and never keep texts of their own. Texts keep "\n", "\t" and "%s" literally, as
 // language files write them; ExpandMessageText turns them into display form.
 class TAppStrings {
- public:
+public:
   TAppStrings();
 
   // Back to the built-in English texts (Main.btnStayOnTop stays empty: that toolbar
