@@ -1,0 +1,95 @@
+#include "process/rich_text.h"
+
+#include "process/text_match.h"
+
+namespace zelmora {
+namespace {
+
+struct FontLook {
+  std::optional<uint32_t> color;
+  std::optional<uint32_t> background;
+};
+
+std::optional<uint32_t> ParseHexColor(std::string_view value) {
+  if (value.size() != 7 || value[0] != '#') return std::nullopt;
+  uint32_t rgb = 0;
+  for (char c : value.substr(1)) {
+    char u = AsciiUpper(c);
+    int digit = u >= '0' && u <= '9' ? u - '0' : u >= 'A' && u <= 'F' ? u - 'A' + 10 : -1;
+    if (digit < 0) return std::nullopt;
+    rgb = rgb * 16 + static_cast<uint32_t>(digit);
+  }
+  return rgb;
+}
+
+// The value of name="..." inside a tag's attribute text.
+std::optional<uint32_t> Attribute(std::string_view attrs, std::string_view name) {
+  for (size_t pos = FindAsciiText(attrs, name); pos != std::string_view::npos;) {
+    bool wordStart = pos == 0 || attrs[pos - 1] == ' ';
+    std::string_view rest = attrs.substr(pos + name.size());
+    if (wordStart && rest.size() > 1 && rest[0] == '=' && rest[1] == '"') {
+      size_t close = rest.find('"', 2);
+      if (close != std::string_view::npos) return ParseHexColor(rest.substr(2, close - 2));
+    }
+    size_t next = FindAsciiText(attrs.substr(pos + 1), name);
+    pos = next == std::string_view::npos ? next : pos + 1 + next;
+  }
+  return std::nullopt;
+}
+
+class RunBuilder {
+public:
+  void Add(std::string_view text, bool bold, const FontLook& look) {
+    if (text.empty()) return;
+    if (!m_runs.empty() && m_runs.back().Bold == bold && m_runs.back().Color == look.color &&
+        m_runs.back().Background == look.background) {
+      m_runs.back().Text += text;
+      return;
+    }
+    m_runs.push_back(TRichTextRun{std::string(text), bold, look.color, look.background});
+  }
+  std::vector<TRichTextRun> Take() { return std::move(m_runs); }
+
+private:
+  std::vector<TRichTextRun> m_runs;
+};
+
+}  // namespace
+
+std::vector<TRichTextRun> ParseRichText(std::string_view text) {
+  RunBuilder runs;
+  int boldDepth = 0;
+  std::vector<FontLook> fonts{FontLook{}};
+  size_t pos = 0;
+  while (pos < text.size()) {
+    // Runs are added in order, so the style of text before a tag is the one in force.
+    size_t open = text.find('<', pos);
+    size_t close = open == std::string_view::npos ? open : text.find('>', open);
+    if (close == std::string_view::npos) break;
+    std::string_view tag = text.substr(open + 1, close - open - 1);
+    bool known = true;
+    if (StartsWithAsciiText(tag, "b") && tag.size() == 1) {
+      ++boldDepth;
+    } else if (StartsWithAsciiText(tag, "/b") && tag.size() == 2) {
+      if (boldDepth > 0) --boldDepth;
+    } else if (StartsWithAsciiText(tag, "font") && (tag.size() == 4 || tag[4] == ' ')) {
+      FontLook look = fonts.back();
+      if (auto c = Attribute(tag.substr(4), "color")) look.color = c;
+      if (auto b = Attribute(tag.substr(4), "bgcolor")) look.background = b;
+      fonts.push_back(look);
+    } else if (StartsWithAsciiText(tag, "/font") && tag.size() == 5) {
+      if (fonts.size() > 1) fonts.pop_back();
+    } else {
+      known = false;
+    }
+    // An unknown "<" is text; the scan goes on right after it, so a real
+    // tag that follows is still seen.
+    size_t textEnd = known ? open : open + 1;
+    runs.Add(text.substr(pos, textEnd - pos), boldDepth > 0, fonts.back());
+    pos = known ? close + 1 : open + 1;
+  }
+  if (pos < text.size()) runs.Add(text.substr(pos), boldDepth > 0, fonts.back());
+  return runs.Take();
+}
+
+}  // namespace zelmora
