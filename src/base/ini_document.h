@@ -39,15 +39,20 @@ public:
   // Key names of a section in file order (first occurrence of each).
   std::vector<std::string> Keys(std::string_view section) const;
 
-  // Value of the first occurrence: trimmed, one pair of surrounding double
-  // quotes removed, cut to MaxValueLength characters.
+  // Keys before the first section header belong to the section "".
+
+  // Value of the first occurrence: trimmed, one pair of surrounding double or
+  // single quotes removed, cut to MaxValueLength characters.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) const;
   // Decimal or "0x" hexadecimal; missing or unparsable gives def.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
+  int64_t ReadInt64(std::string_view section, std::string_view key, int64_t def) const;
   // True for any integer other than 0; missing or unparsable gives def.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
+  // Written as it is; a value that reading would change (surrounding blanks
+  // or quotes) is enclosed in double quotes, line breaks become blanks.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int64_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);  // "1"/"0"
