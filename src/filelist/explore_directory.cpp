@@ -1,0 +1,34 @@
+#include "filelist/explore_directory.h"
+
+#include "base/files.h"
+
+namespace zelmora {
+
+TExploreDecision DecideExploreDirectory(const FileListModel& list, int row) {
+  TExploreDecision decision;
+  if (!list.IsValidRowIndex(row)) return decision;
+  const std::string folder = list.GetNgDirectory(row);
+  if (!DirectoryExists(folder)) {
+    decision.Action = TExploreAction::WarnNoFolder;
+    decision.WarningTitle = "Warning";
+    // Fixed English text: this warning was never part of the translations.
+    decision.WarningText = "Directory \"" + folder + "\" does not exists!";
+    return decision;
+  }
+  const std::string file = list.GetNgFullFileName(row);
+  if (FileExists(file)) {
+    decision.Action = TExploreAction::ShowFile;
+    decision.Path = file;
+  } else {
+    decision.Action = TExploreAction::OpenFolder;
+    decision.Path = folder;
+  }
+  return decision;
+}
+
+std::string ExploreDirectoryCaption(const TAppStrings& strings, const FileListModel& list,
+                                    int row) {
+  return ExpandMessageText(strings.Main.actExploreDirectory, list.GetNgDirectory(row));
+}
+
+}  // namespace zelmora
