@@ -1,6 +1,8 @@
 #include "base/files.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,6 +67,25 @@ TEST(WriteFileAtomicTest, KeepsTheOldFileWhenTheFolderIsReadOnly) {
   ASSERT_EQ(chmod(dir.file("ro").c_str(), 0555), 0);
   EXPECT_FALSE(WriteFileAtomic(path, "new").ok());
   EXPECT_EQ(ReadWholeFile(path).value(), "old");
+}
+
+// A file size limit makes the write fail halfway, as a full disk would.
+TEST(WriteFileAtomicTest, KeepsTheOldFileWhenTheWriteFailsHalfway) {
+  test::TempDir dir;
+  const std::string path = dir.write("settings.ini", "old");
+  rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const Status status = WriteFileAtomic(path, std::string(100000, 'n'));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(status.error().code, EFBIG);
+  EXPECT_EQ(ReadWholeFile(path).value(), "old");
+  EXPECT_EQ(ListFiles(dir.path()), std::vector<std::string>{"settings.ini"});
 }
 
 TEST(WriteFileAtomicTest, WritesThroughASymbolicLink) {
