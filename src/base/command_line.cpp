@@ -3,7 +3,9 @@
 namespace zelmora {
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
+bool IsSeparator(char c) {
+  return c == ' ' || c == '\t';
+}
 
 bool NeedsQuotes(std::string_view arg) {
   return arg.empty() || arg.find_first_of(" \t\"") != std::string_view::npos;

@@ -161,6 +161,8 @@ std::vector<std::string> ListSubdirectories(const std::string& dir) {
   return ListEntries(dir, true);
 }
 
-std::vector<std::string> ListFiles(const std::string& dir) { return ListEntries(dir, false); }
+std::vector<std::string> ListFiles(const std::string& dir) {
+  return ListEntries(dir, false);
+}
 
 }  // namespace zelmora

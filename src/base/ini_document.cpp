@@ -233,8 +233,7 @@ int32_t IniDocument::ReadInteger(std::string_view section, std::string_view key,
   return ParseInt32(ReadString(section, key, {})).value_or(def);
 }
 
-int64_t IniDocument::ReadInt64(std::string_view section, std::string_view key,
-                               int64_t def) const {
+int64_t IniDocument::ReadInt64(std::string_view section, std::string_view key, int64_t def) const {
   if (!KeyExists(section, key)) return def;
   return ParseInt64(ReadString(section, key, {})).value_or(def);
 }

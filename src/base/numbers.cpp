@@ -117,14 +117,20 @@ std::optional<int32_t> ParseInt32(std::string_view text) {
   return static_cast<int32_t>(*v);
 }
 
-int32_t ParseInt32Def(std::string_view text, int32_t def) { return ParseInt32(text).value_or(def); }
+int32_t ParseInt32Def(std::string_view text, int32_t def) {
+  return ParseInt32(text).value_or(def);
+}
 
 std::optional<int64_t> ParseInt64(std::string_view text) {
   return ParseWhole(text, static_cast<uint64_t>(std::numeric_limits<int64_t>::max()));
 }
 
-char DecimalSeparator() { return SeparatorSetting().load(); }
-void SetDecimalSeparator(char sep) { SeparatorSetting().store(sep); }
+char DecimalSeparator() {
+  return SeparatorSetting().load();
+}
+void SetDecimalSeparator(char sep) {
+  SeparatorSetting().store(sep);
+}
 
 std::optional<double> ParseDecimal(std::string_view text) {
   const char sep = DecimalSeparator();

@@ -82,7 +82,9 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext) {
   return out;
 }
 
-bool IsAbsolutePath(std::string_view path) { return !path.empty() && path.front() == PathDelim; }
+bool IsAbsolutePath(std::string_view path) {
+  return !path.empty() && path.front() == PathDelim;
+}
 
 std::string ExpandFileName(std::string_view path) {
   std::string full = IsAbsolutePath(path) ? std::string(path) : JoinPath(CurrentDirectory(), path);

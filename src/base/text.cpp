@@ -5,7 +5,9 @@
 namespace zelmora {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 bool IsAscii(std::string_view s) {
   return std::all_of(s.begin(), s.end(),
@@ -46,10 +48,16 @@ std::string TrimRight(std::string_view s) {
   return std::string(s.substr(0, e));
 }
 
-std::string UpperCase(std::string_view s) { return MapCase(s, UpperCaseChar); }
-std::string LowerCase(std::string_view s) { return MapCase(s, LowerCaseChar); }
+std::string UpperCase(std::string_view s) {
+  return MapCase(s, UpperCaseChar);
+}
+std::string LowerCase(std::string_view s) {
+  return MapCase(s, LowerCaseChar);
+}
 
-bool SameText(std::string_view a, std::string_view b) { return CompareText(a, b) == 0; }
+bool SameText(std::string_view a, std::string_view b) {
+  return CompareText(a, b) == 0;
+}
 
 int CompareText(std::string_view a, std::string_view b) {
   if (IsAscii(a) && IsAscii(b)) {
@@ -66,8 +74,12 @@ int CompareText(std::string_view a, std::string_view b) {
   return r == 0 ? 0 : (r < 0 ? -1 : 1);
 }
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.starts_with(prefix); }
-bool EndsWith(std::string_view s, std::string_view suffix) { return s.ends_with(suffix); }
+bool StartsWith(std::string_view s, std::string_view prefix) {
+  return s.starts_with(prefix);
+}
+bool EndsWith(std::string_view s, std::string_view suffix) {
+  return s.ends_with(suffix);
+}
 
 bool StartsWithText(std::string_view s, std::string_view prefix) {
   return UpperCase(s).starts_with(UpperCase(prefix));

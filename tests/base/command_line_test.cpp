@@ -23,22 +23,22 @@ TEST_P(SplitCommandLineTest, GivesTheWindowsArguments) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, SplitCommandLineTest,
-    testing::Values(
-        SplitCase{"BlanksAndTabsSeparate", "a  b\tc \t d", {"a", "b", "c", "d"}},
-        SplitCase{"LeadingAndTrailingBlanksGiveNothing", "  \t a b \t ", {"a", "b"}},
-        SplitCase{"EmptyLineHasNoArguments", "", {}},
-        SplitCase{"QuotesGroupBlanks", R"("a b" c)", {"a b", "c"}},
-        SplitCase{"QuotesMayStartMidArgument", R"(-i"a b"c)", {"-ia bc"}},
-        SplitCase{"EmptyQuotesAreAnEmptyArgument", R"(a "" b)", {"a", "", "b"}},
-        SplitCase{"UnclosedQuoteRunsToTheEnd", R"(a "b c)", {"a", "b c"}},
-        SplitCase{"BackslashesAloneAreLiteral", R"(a\\b\c d\)", {R"(a\\b\c)", R"(d\)"}},
-        SplitCase{"EscapedQuoteIsLiteral", R"(a\"b)", {R"(a"b)"}},
-        SplitCase{"EvenBackslashesBeforeQuoteAreHalved", R"("a\\" b)", {R"(a\)", "b"}},
-        SplitCase{"OddBackslashesBeforeQuoteGiveAQuote", R"("a\\\" b")", {R"(a\" b)"}},
-        SplitCase{"DoubledQuoteInsideQuotesIsLiteral", R"("a""b c")", {R"(a"b c)"}},
-        SplitCase{"DoubledQuoteOutsideQuotesIsEmpty", R"(a""b)", {"ab"}},
-        SplitCase{"FirstArgumentFollowsTheSameRules", R"("C:\x y\" z)", {R"(C:\x y" z)"}},
-        SplitCase{"NewlinesAreNotSeparators", "a\nb c", {"a\nb", "c"}}),
+    testing::Values(SplitCase{"BlanksAndTabsSeparate", "a  b\tc \t d", {"a", "b", "c", "d"}},
+                    SplitCase{"LeadingAndTrailingBlanksGiveNothing", "  \t a b \t ", {"a", "b"}},
+                    SplitCase{"EmptyLineHasNoArguments", "", {}},
+                    SplitCase{"QuotesGroupBlanks", R"("a b" c)", {"a b", "c"}},
+                    SplitCase{"QuotesMayStartMidArgument", R"(-i"a b"c)", {"-ia bc"}},
+                    SplitCase{"EmptyQuotesAreAnEmptyArgument", R"(a "" b)", {"a", "", "b"}},
+                    SplitCase{"UnclosedQuoteRunsToTheEnd", R"(a "b c)", {"a", "b c"}},
+                    SplitCase{"BackslashesAloneAreLiteral", R"(a\\b\c d\)", {R"(a\\b\c)", R"(d\)"}},
+                    SplitCase{"EscapedQuoteIsLiteral", R"(a\"b)", {R"(a"b)"}},
+                    SplitCase{"EvenBackslashesBeforeQuoteAreHalved", R"("a\\" b)", {R"(a\)", "b"}},
+                    SplitCase{"OddBackslashesBeforeQuoteGiveAQuote", R"("a\\\" b")", {R"(a\" b)"}},
+                    SplitCase{"DoubledQuoteInsideQuotesIsLiteral", R"("a""b c")", {R"(a"b c)"}},
+                    SplitCase{"DoubledQuoteOutsideQuotesIsEmpty", R"(a""b)", {"ab"}},
+                    SplitCase{
+                        "FirstArgumentFollowsTheSameRules", R"("C:\x y\" z)", {R"(C:\x y" z)"}},
+                    SplitCase{"NewlinesAreNotSeparators", "a\nb c", {"a\nb", "c"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuoteArgumentTest, LeavesPlainArgumentsAlone) {
@@ -55,13 +55,41 @@ TEST(QuoteArgumentTest, QuotesWhatWouldBeSplitOrLost) {
   EXPECT_EQ(QuoteArgumentAlways("x"), R"("x")");
 }
 
-const Args AwkwardArguments = {
-    "",          " ",          "\t",        "a b",         R"(a"b)",      R"(")",
-    R"("")",     R"(\)",       R"(\\)",     R"(a\)",       R"(a\\)",      R"(a\")",
-    R"(a\\")",   R"(\"\")",    R"(a b\)",   R"(a b\\\)",   "\"a b\"",     "$HOME",
-    "$(rm -rf)", "`x`",        "-i",        "--",          "-map 0:a",    "Überspielung.webm",
-    "日本 語.mp4", "emoji 🎬",    "100%",      "a'b",         "semi;colon",  "new\nline",
-    "tab\tin",   "trailing ",  " leading",  R"(C:\dir\)",  R"(\\server\share\)"};
+const Args AwkwardArguments = {"",
+                               " ",
+                               "\t",
+                               "a b",
+                               R"(a"b)",
+                               R"(")",
+                               R"("")",
+                               R"(\)",
+                               R"(\\)",
+                               R"(a\)",
+                               R"(a\\)",
+                               R"(a\")",
+                               R"(a\\")",
+                               R"(\"\")",
+                               R"(a b\)",
+                               R"(a b\\\)",
+                               "\"a b\"",
+                               "$HOME",
+                               "$(rm -rf)",
+                               "`x`",
+                               "-i",
+                               "--",
+                               "-map 0:a",
+                               "Überspielung.webm",
+                               "日本 語.mp4",
+                               "emoji 🎬",
+                               "100%",
+                               "a'b",
+                               "semi;colon",
+                               "new\nline",
+                               "tab\tin",
+                               "trailing ",
+                               " leading",
+                               R"(C:\dir\)",
+                               R"(\\server\share\)"};
 
 TEST(QuoteArgumentTest, EachAwkwardArgumentSurvivesTheRoundTrip) {
   for (const std::string& arg : AwkwardArguments) {

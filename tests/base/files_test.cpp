@@ -73,7 +73,7 @@ TEST(WriteFileAtomicTest, KeepsTheOldFileWhenTheFolderIsReadOnly) {
 TEST(WriteFileAtomicTest, KeepsTheOldFileWhenTheWriteFailsHalfway) {
   test::TempDir dir;
   const std::string path = dir.write("settings.ini", "old");
-  rlimit saved {};
+  rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;

@@ -74,8 +74,10 @@ TEST(IniDocumentTest, ReadsIntegersAndBooleans) {
 
 TEST(IniDocumentTest, TrimsUnquotesAndCutsStrings) {
   const std::string longValue(3000, 'x');
-  const IniDocument ini = FromText("[S]\nd=  \" a b \"  \ns='c'\nhalf=\"open\nmixed=\"x'\nq=\"\"\"\"\n"
-                                   "long=" + longValue + "\nutf=" + std::string(2100, 'e') + "é\n");
+  const IniDocument ini = FromText(
+      "[S]\nd=  \" a b \"  \ns='c'\nhalf=\"open\nmixed=\"x'\nq=\"\"\"\"\n"
+      "long=" +
+      longValue + "\nutf=" + std::string(2100, 'e') + "é\n");
   EXPECT_EQ(ini.ReadString("S", "d", ""), " a b ");
   EXPECT_EQ(ini.ReadString("S", "s", ""), "c");
   EXPECT_EQ(ini.ReadString("S", "half", ""), "\"open");
@@ -87,8 +89,8 @@ TEST(IniDocumentTest, TrimsUnquotesAndCutsStrings) {
 
 TEST(IniDocumentTest, WrittenStringsReadBackUnchanged) {
   IniDocument ini;
-  const std::string values[] = {"plain", " leading", "trailing ", "\"quoted\"", "'single'",
-                                "a=b", "; not a comment", "", "\"", "Ünïcödé"};
+  const std::string values[] = {"plain", " leading",        "trailing ", "\"quoted\"", "'single'",
+                                "a=b",   "; not a comment", "",          "\"",         "Ünïcödé"};
   for (const std::string& v : values) {
     ini.WriteString("S", "k", v);
     EXPECT_EQ(FromText(ini.Text()).ReadString("S", "k", "def"), v) << v;

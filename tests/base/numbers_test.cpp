@@ -19,12 +19,18 @@ private:
 
 TEST(FormatByteSizeTest, PicksTheUnitAndKeepsTwoDecimals) {
   const std::pair<int64_t, const char*> cases[] = {
-      {0, " 0 bytes"},           {5, " 5 bytes"},
-      {10, "10 bytes"},          {1023, "1023 bytes"},
-      {1024, "1.00 KB"},         {1536, "1.50 KB"},
-      {1048575, "1024.00 KB"},   {2097152, "2.00 MB"},
-      {1073741824, "1.00 GB"},   {5LL << 40, "5120.00 GB"},
-      {-2048, "-2.00 KB"},       {-5, "-5 bytes"},
+      {0, " 0 bytes"},
+      {5, " 5 bytes"},
+      {10, "10 bytes"},
+      {1023, "1023 bytes"},
+      {1024, "1.00 KB"},
+      {1536, "1.50 KB"},
+      {1048575, "1024.00 KB"},
+      {2097152, "2.00 MB"},
+      {1073741824, "1.00 GB"},
+      {5LL << 40, "5120.00 GB"},
+      {-2048, "-2.00 KB"},
+      {-5, "-5 bytes"},
       {std::numeric_limits<int64_t>::min(), "-8589934592.00 GB"},
   };
   for (const auto& [bytes, text] : cases) EXPECT_EQ(FormatByteSize(bytes), text) << bytes;
@@ -47,8 +53,17 @@ TEST(FormatThousandsTest, GroupsThreeDigitsFromTheRight) {
 
 TEST(RoundHalfEvenTest, TiesGoToTheEvenNeighbour) {
   const std::pair<double, int64_t> cases[] = {
-      {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-      {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {1e30, std::numeric_limits<int64_t>::max()},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {3.5, 4},
+      {-0.5, 0},
+      {-1.5, -2},
+      {-2.5, -2},
+      {2.4999, 2},
+      {2.5001, 3},
+      {-2.6, -3},
+      {1e30, std::numeric_limits<int64_t>::max()},
   };
   for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
   EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
@@ -90,8 +105,8 @@ TEST(ParseDecimalTest, UsesTheCommaWhenThatIsTheSeparator) {
 
 TEST(ParseDecimalTest, RejectsWhatIsNotADecimalNumber) {
   SeparatorGuard dot('.');
-  for (const char* text : {"", ".", "-", "e5", "1e", "1e+", "abc", "1.5x", "inf", "nan",
-                           "0x10", "1 000", "+-1", "1e999"}) {
+  for (const char* text : {"", ".", "-", "e5", "1e", "1e+", "abc", "1.5x", "inf", "nan", "0x10",
+                           "1 000", "+-1", "1e999"}) {
     EXPECT_FALSE(ParseDecimal(text).has_value()) << text;
   }
   EXPECT_EQ(ParseDecimal("+29.97"), 29.97);

@@ -26,7 +26,10 @@ TEST(CaseTest, UpperCasesLettersBeyondAscii) {
 }
 
 TEST(CaseTest, InvalidBytesDoNotBreakCaseMapping) {
-  EXPECT_EQ(UpperCase("a\xFF" "b"), "A\xEF\xBF\xBD" "B");
+  EXPECT_EQ(UpperCase("a\xFF"
+                      "b"),
+            "A\xEF\xBF\xBD"
+            "B");
 }
 
 TEST(CompareTextTest, IgnoresCase) {
@@ -64,9 +67,9 @@ TEST(Utf8Test, InvalidSequencesBecomeReplacementCharacters) {
   const std::string fffd = "\xEF\xBF\xBD";
   EXPECT_EQ(SanitizeUtf8("ok é"), "ok é");
   EXPECT_EQ(SanitizeUtf8("a\x80z"), "a" + fffd + "z");
-  EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), fffd + fffd);        // overlong "/"
+  EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), fffd + fffd);             // overlong "/"
   EXPECT_EQ(SanitizeUtf8("\xED\xA0\x80"), fffd + fffd + fffd);  // a surrogate
-  EXPECT_EQ(SanitizeUtf8("\xE2\x82"), fffd + fffd);           // cut short
+  EXPECT_EQ(SanitizeUtf8("\xE2\x82"), fffd + fffd);             // cut short
   EXPECT_EQ(SanitizeUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
@@ -74,7 +77,9 @@ TEST(Utf8Test, ConvertsBetweenEncodings) {
   EXPECT_EQ(Utf8ToUtf32("aé€🎬"), (std::u32string{U'a', 0xE9, 0x20AC, 0x1F3AC}));
   EXPECT_EQ(Utf32ToUtf8(U"aé€🎬"), "aé€🎬");
   EXPECT_EQ(Utf16ToUtf8(u"aé€🎬"), "aé€🎬");
-  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b'}), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b'}),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(Utf8Length("aé€🎬"), 4u);
   EXPECT_EQ(Utf8Left("aé€🎬", 2), "aé");
   EXPECT_EQ(Utf8Left("ab", 5), "ab");

@@ -46,14 +46,14 @@ std::string Number(double value) {
 }
 
 std::vector<std::string> FfmpegArgs(const ClipOptions& o, const std::string& out) {
-  std::vector<std::string> args = {FfmpegPath(), "-hide_banner", "-loglevel", "error",
-                                   "-nostdin",   "-y"};
+  std::vector<std::string> args = {FfmpegPath(), "-hide_banner", "-loglevel",
+                                   "error",      "-nostdin",     "-y"};
   const std::string duration = Number(o.duration);
   if (o.video) {
-    args.insert(args.end(), {"-f", "lavfi", "-i",
-                             "testsrc=size=" + std::to_string(o.width) + "x" +
-                                 std::to_string(o.height) + ":rate=" + std::to_string(o.rate) +
-                                 ":duration=" + duration});
+    args.insert(args.end(),
+                {"-f", "lavfi", "-i",
+                 "testsrc=size=" + std::to_string(o.width) + "x" + std::to_string(o.height) +
+                     ":rate=" + std::to_string(o.rate) + ":duration=" + duration});
   }
   if (o.audio) {
     args.insert(args.end(), {"-f", "lavfi", "-i",
@@ -118,8 +118,8 @@ std::string MakeClip(const std::string& dir, const std::string& name, const Clip
   ClipCache& cache = Cache();
   std::lock_guard lock(cache.mutex);
   // The cached copy keeps the extension, which selects the container.
-  const std::string cached = cache.dir.file(std::to_string(cache.next) + "_" +
-                                            fs::path(name).filename().string());
+  const std::string cached =
+      cache.dir.file(std::to_string(cache.next) + "_" + fs::path(name).filename().string());
   const std::vector<std::string> args = FfmpegArgs(options, cached);
   const std::string key = CacheKey(name, args);
   auto it = cache.paths.find(key);

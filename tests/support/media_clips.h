@@ -25,7 +25,9 @@ struct ClipOptions {
 
 // The ffmpeg found on PATH, or "" when there is none.
 const std::string& FfmpegPath();
-inline bool FfmpegAvailable() { return !FfmpegPath().empty(); }
+inline bool FfmpegAvailable() {
+  return !FfmpegPath().empty();
+}
 
 // Runs a program (searched on PATH) with stdin from /dev/null and returns its
 // exit status, or -1 when it could not be started or was killed.

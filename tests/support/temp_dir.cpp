@@ -36,7 +36,9 @@ TempDir::~TempDir() {
   fs::remove_all(m_path, ec);
 }
 
-std::string TempDir::file(std::string_view name) const { return m_path + "/" + std::string(name); }
+std::string TempDir::file(std::string_view name) const {
+  return m_path + "/" + std::string(name);
+}
 
 std::string TempDir::write(std::string_view name, std::string_view bytes) const {
   const std::string path = file(name);
