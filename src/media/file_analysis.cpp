@@ -27,19 +27,20 @@ int64_t ReadFileSize(const std::string& fileName) {
   return entry.st_size;
 }
 
-void ReadMediaInfo(const std::string& fileName, const std::string& libraryPath,
+bool ReadMediaInfo(const std::string& fileName, const std::string& libraryPath,
                    TVideoFileInfo& info) {
-  ReadMediaInfo(ProcessMediaInfoLibrary(), fileName, libraryPath, info);
+  return ReadMediaInfo(ProcessMediaInfoLibrary(), fileName, libraryPath, info);
 }
 
-void ReadMediaInfo(MediaInfoLibrary& library, const std::string& fileName,
+bool ReadMediaInfo(MediaInfoLibrary& library, const std::string& fileName,
                    const std::string& libraryPath, TVideoFileInfo& info) {
   // An empty file is never given to the library.
-  if (!FileExists(libraryPath) || ReadFileSize(fileName) == 0) return;
-  if (!library.LoadMediaInfoLibrary(libraryPath) || !library.IsUsable()) return;
+  if (!FileExists(libraryPath) || ReadFileSize(fileName) == 0) return false;
+  if (!library.LoadMediaInfoLibrary(libraryPath) || !library.IsUsable()) return false;
   MediaInfoSession session(library);
-  if (!session.Open(fileName)) return;
+  if (!session.Open(fileName)) return false;
   ReadMediaInfoParameters(session, info);
+  return true;
 }
 
 void EstimateVideoStreamSize(TVideoFileInfo& info) {
@@ -79,12 +80,12 @@ void AnalyzeAddedFile(TFileAnalysis depth, ConsoleRunner& runner, const std::str
   info.FileName = fileName;
   info.FileSize = ReadFileSize(fileName);
   if (depth == TFileAnalysis::faNone) return;
-  ReadMediaInfo(fileName, mediaInfoPath, info);
-  if (depth != TFileAnalysis::faFull || info.NumberOfVideoStreams == 0) return;
+  bool read = ReadMediaInfo(fileName, mediaInfoPath, info);
+  if (depth != TFileAnalysis::faFull) return;
   const TVideoStreamInfo& video = info.VideoStreams[0];
   // A file whose MediaInfo data is complete is not probed while it is added.
-  if (video.Bitrate <= 0 || video.FPS <= 0)
-    AnalyzeVideoFile(runner, fileName, ffmpegPath, mediaInfoPath, info);
+  bool incomplete = info.NumberOfVideoStreams > 0 && (video.Bitrate <= 0 || video.FPS <= 0);
+  if (!read || incomplete) AnalyzeVideoFile(runner, fileName, ffmpegPath, mediaInfoPath, info);
 }
 
 }  // namespace zelmora

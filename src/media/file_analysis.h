@@ -19,10 +19,11 @@ int64_t ReadFileSize(const std::string& fileName);
 // The MediaInfo pass: nothing happens unless the library file exists, the
 // input file is not empty and the library loads and is usable; a file the
 // library cannot open leaves the record as it was. Does not initialise the
-// record. The first form uses the process's library binding.
-void ReadMediaInfo(const std::string& fileName, const std::string& libraryPath,
+// record. True when the library read the file. The first form uses the
+// process's library binding.
+bool ReadMediaInfo(const std::string& fileName, const std::string& libraryPath,
                    TVideoFileInfo& info);
-void ReadMediaInfo(MediaInfoLibrary& library, const std::string& fileName,
+bool ReadMediaInfo(MediaInfoLibrary& library, const std::string& fileName,
                    const std::string& libraryPath, TVideoFileInfo& info);
 
 // With exactly one video stream whose size MediaInfo did not give, the file
@@ -45,7 +46,8 @@ void AnalyzeVideoFile(ConsoleRunner& runner, const std::string& fileName,
 // The analysis of a file being added to the list, by depth: faNone only name
 // and size; faQuick the MediaInfo pass alone; faFull the MediaInfo pass, and
 // the full analysis when MediaInfo lacks the first video stream's bitrate or
-// frame rate.
+// frame rate, or could not read the file at all (no library: the probe is
+// then the only source).
 void AnalyzeAddedFile(TFileAnalysis depth, ConsoleRunner& runner, const std::string& fileName,
                       const std::string& ffmpegPath, const std::string& mediaInfoPath,
                       TVideoFileInfo& info);
