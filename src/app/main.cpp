@@ -1,9 +1,22 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QStyleFactory>
+
+#include "core/app_context.h"
+#include "platform/utf8_locale.h"
+#include "ui/main_window.h"
+#include "ui/termination_watcher.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
+  // QApplication has just set the C locale from the environment; the file
+  // name conversions of libmediainfo need a UTF-8 LC_CTYPE on top of that.
+  zelmora::SetUpUtf8CType();
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setApplicationName(QStringLiteral("Zelmora"));
+
+  zelmora::AppContext context;
+  zelmora::MainWindow window(context);
+  new zelmora::TerminationWatcher(&window);  // owned by the window
   window.show();
   return app.exec();
 }

@@ -22,7 +22,7 @@ constexpr CliCommandInfo CliCommands[] = {
 
 std::string ReportLine(const char* name, const std::string& value) {
   char label[32];
-  std::snprintf(label, sizeof label, "%-17s", (std::string(name) + ":").c_str());
+  std::snprintf(label, sizeof label, "%-18s", (std::string(name) + ":").c_str());
   return label + value + "\n";
 }
 

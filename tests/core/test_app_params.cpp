@@ -123,10 +123,11 @@ TEST_F(FindTools, TheToolsDirectoryFollowsTheConfiguredToolsDir) {
 
 TEST_F(FindTools, MediaInfoFallsBackToTheSystemLibrary) {
   std::string system = root.write("lib/libmediainfo.so.0", "elf");
-  EXPECT_EQ(FindMediaInfoDll(params, search), system);
   std::string inTools = root.write("Zelmora/tools/MediaInfo/libmediainfo.so.0", "elf");
   EXPECT_EQ(FindMediaInfoDll(params, search), inTools);
-  EXPECT_EQ(params.MediaInfoDll, inTools);
+  ASSERT_EQ(std::remove(inTools.c_str()), 0);
+  EXPECT_EQ(FindMediaInfoDll(params, search), system);
+  EXPECT_EQ(params.MediaInfoDll, system);
 }
 
 struct LogDirCase {
