@@ -266,12 +266,15 @@ TEST(EstimateVideoStreamSize, TakesTheFileLessItsAudioForOneVideoStreamOnly) {
   EstimateVideoStreamSize(two);
   EXPECT_EQ(two.VideoStreams[0].StreamSize, 0);
 
-  TVideoFileInfo overfull = two;
-  overfull.NumberOfVideoStreams = 1;
+  // Audio sizes larger than the file leave nothing to estimate.
+  TVideoFileInfo overfull;
   overfull.FileSize = 1000;
+  overfull.NumberOfVideoStreams = 1;
+  overfull.NumberOfAudioStreams = 1;
+  overfull.AudioStreams[0].StreamSize = 5000;
   EstimateVideoStreamSize(overfull);
   EXPECT_EQ(overfull.VideoStreams[0].StreamSize, 0);
-  EXPECT_EQ(overfull.VideoStreams[0].StreamSizeInPercent, 0);
+  EXPECT_TRUE(overfull.VideoStreams[0].StreamSizeStr.empty());
 }
 
 }  // namespace
