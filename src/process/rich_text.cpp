@@ -54,6 +54,25 @@ private:
   std::vector<TRichTextRun> m_runs;
 };
 
+// Applies a <b>, </b>, <font ...> or </font> tag; false for anything else.
+bool ApplyTag(std::string_view tag, int& boldDepth, std::vector<FontLook>& fonts) {
+  if (tag.size() == 1 && AsciiUpper(tag[0]) == 'B') {
+    ++boldDepth;
+  } else if (tag.size() == 2 && StartsWithAsciiText(tag, "/b")) {
+    if (boldDepth > 0) --boldDepth;
+  } else if (StartsWithAsciiText(tag, "font") && (tag.size() == 4 || tag[4] == ' ')) {
+    FontLook look = fonts.back();
+    if (auto color = Attribute(tag.substr(4), "color")) look.color = color;
+    if (auto background = Attribute(tag.substr(4), "bgcolor")) look.background = background;
+    fonts.push_back(look);
+  } else if (tag.size() == 5 && StartsWithAsciiText(tag, "/font")) {
+    if (fonts.size() > 1) fonts.pop_back();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<TRichTextRun> ParseRichText(std::string_view text) {
@@ -62,31 +81,19 @@ std::vector<TRichTextRun> ParseRichText(std::string_view text) {
   std::vector<FontLook> fonts{FontLook{}};
   size_t pos = 0;
   while (pos < text.size()) {
-    // Runs are added in order, so the style of text before a tag is the one in force.
     size_t open = text.find('<', pos);
     size_t close = open == std::string_view::npos ? open : text.find('>', open);
     if (close == std::string_view::npos) break;
-    std::string_view tag = text.substr(open + 1, close - open - 1);
-    bool known = true;
-    if (StartsWithAsciiText(tag, "b") && tag.size() == 1) {
-      ++boldDepth;
-    } else if (StartsWithAsciiText(tag, "/b") && tag.size() == 2) {
-      if (boldDepth > 0) --boldDepth;
-    } else if (StartsWithAsciiText(tag, "font") && (tag.size() == 4 || tag[4] == ' ')) {
-      FontLook look = fonts.back();
-      if (auto c = Attribute(tag.substr(4), "color")) look.color = c;
-      if (auto b = Attribute(tag.substr(4), "bgcolor")) look.background = b;
-      fonts.push_back(look);
-    } else if (StartsWithAsciiText(tag, "/font") && tag.size() == 5) {
-      if (fonts.size() > 1) fonts.pop_back();
-    } else {
-      known = false;
+    // The text before a tag keeps the look in force before it.
+    runs.Add(text.substr(pos, open - pos), boldDepth > 0, fonts.back());
+    if (!ApplyTag(text.substr(open + 1, close - open - 1), boldDepth, fonts)) {
+      // An unknown "<" is text; the scan goes on right after it, so a real
+      // tag that follows is still seen.
+      runs.Add("<", boldDepth > 0, fonts.back());
+      pos = open + 1;
+      continue;
     }
-    // An unknown "<" is text; the scan goes on right after it, so a real
-    // tag that follows is still seen.
-    size_t textEnd = known ? open : open + 1;
-    runs.Add(text.substr(pos, textEnd - pos), boldDepth > 0, fonts.back());
-    pos = known ? close + 1 : open + 1;
+    pos = close + 1;
   }
   if (pos < text.size()) runs.Add(text.substr(pos), boldDepth > 0, fonts.back());
   return runs.Take();
