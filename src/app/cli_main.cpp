@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "config/cli_strings.h"
 #include "core/app_context.h"
 #include "core/cli_options.h"
 #include "core/program_title.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
       return 0;
     case zelmora::TCliCommand::cliPaths:
       return RunPaths(context);
+    case zelmora::TCliCommand::cliStrings:
+      return zelmora::RunCliStrings(std::cout);
     case zelmora::TCliCommand::cliUsageError:
       break;
   }

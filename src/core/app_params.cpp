@@ -37,9 +37,13 @@ std::string Padded(int value, size_t width) {
 
 }  // namespace
 
-std::string BuildBits() { return std::to_string(sizeof(void*) * 8); }
+std::string BuildBits() {
+  return std::to_string(sizeof(void*) * 8);
+}
 
-std::string AppDir() { return NormalizeDir(ExtractFileDir(ExecutablePath())); }
+std::string AppDir() {
+  return NormalizeDir(ExtractFileDir(ExecutablePath()));
+}
 
 void InitAppParams(TAppParams& params, const std::string& appDir) {
   params = TAppParams{};
@@ -81,7 +85,9 @@ std::string FindFFmpeg(TAppParams& params, const TToolSearch& search) {
   return found;
 }
 
-std::string FindFFmpeg(TAppParams& params) { return FindFFmpeg(params, SystemToolSearch()); }
+std::string FindFFmpeg(TAppParams& params) {
+  return FindFFmpeg(params, SystemToolSearch());
+}
 
 std::string FindMediaInfoDll(TAppParams& params, const TToolSearch& search) {
   std::string found = ExistingConfiguredFile(params.MediaInfoDll);
@@ -110,7 +116,9 @@ std::string MakeLogDirName(const std::string& tempDir, const LocalDateTime& now)
   return dir.back() == PathDelim ? dir + name : dir + PathDelim + name;
 }
 
-std::string MakeLogDirName() { return MakeLogDirName(TempDir(), LocalTimeNow()); }
+std::string MakeLogDirName() {
+  return MakeLogDirName(TempDir(), LocalTimeNow());
+}
 
 std::string FFmpegMissingText(const TAppStrings& strings) {
   return ExpandMessageText(strings.Main.FFmpegNotExists, web::kDownloadArchiveName,

@@ -84,8 +84,8 @@ TFontParams ChooseMonospaceFont(IsInstalled&& isInstalled) {
 
 // Where the tools are looked for beyond the record's own fields.
 struct TToolSearch {
-  std::string AppDir;      // the version-file search starts at its parent
-  std::string SearchPath;  // a $PATH-style list; ffmpeg is looked for there last
+  std::string AppDir;                    // the version-file search starts at its parent
+  std::string SearchPath;                // a $PATH-style list; ffmpeg is looked for there last
   std::vector<std::string> LibraryDirs;  // folders holding the system's libmediainfo.so.0
 };
 // AppDir(), $PATH and the dynamic loader's usual folders.

@@ -18,6 +18,8 @@ constexpr CliCommandInfo CliCommands[] = {
     {"--version", TCliCommand::cliVersion, "Print the program title and exit."},
     {"paths", TCliCommand::cliPaths,
      "Print the program's folders and files and where ffmpeg and MediaInfo were found."},
+    {"strings", TCliCommand::cliStrings,
+     "Print the English language file, the template for a new translation."},
 };
 
 std::string ReportLine(const char* name, const std::string& value) {
@@ -26,7 +28,9 @@ std::string ReportLine(const char* name, const std::string& value) {
   return label + value + "\n";
 }
 
-std::string OrNotFound(const std::string& path) { return path.empty() ? "(not found)" : path; }
+std::string OrNotFound(const std::string& path) {
+  return path.empty() ? "(not found)" : path;
+}
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 
 namespace zelmora {
 
-enum class TCliCommand { cliHelp, cliVersion, cliPaths, cliUsageError };
+enum class TCliCommand { cliHelp, cliVersion, cliPaths, cliStrings, cliUsageError };
 
 struct TCliOptions {
   TCliCommand Command = TCliCommand::cliUsageError;

@@ -30,7 +30,8 @@ bool LooksLikeUrl(const std::string& text) {
 Status ExitStatusToStatus(const Result<int>& result, const std::string& what) {
   if (!result) return result.error();
   if (result.value() != 0)
-    return Error{result.value(), what + " failed with exit status " + std::to_string(result.value())};
+    return Error{result.value(),
+                 what + " failed with exit status " + std::to_string(result.value())};
   return Status::Ok();
 }
 

@@ -1,6 +1,6 @@
-#include "platform/environment.h"
-
 #include <cstdlib>
+
+#include "platform/environment.h"
 
 namespace zelmora {
 

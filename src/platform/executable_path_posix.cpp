@@ -1,8 +1,8 @@
-#include "platform/executable_path.h"
-
 #include <unistd.h>
 
 #include <vector>
+
+#include "platform/executable_path.h"
 
 namespace zelmora {
 

@@ -1,7 +1,7 @@
-#include "platform/local_time.h"
-
 #include <sys/time.h>
 #include <time.h>
+
+#include "platform/local_time.h"
 
 namespace zelmora {
 

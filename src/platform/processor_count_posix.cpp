@@ -1,6 +1,6 @@
-#include "platform/processor_count.h"
-
 #include <unistd.h>
+
+#include "platform/processor_count.h"
 
 namespace zelmora {
 

@@ -1,11 +1,10 @@
-#include "platform/program_search.h"
-
 #include <unistd.h>
 
 #include "base/files.h"
 #include "base/paths.h"
 #include "base/text.h"
 #include "platform/environment.h"
+#include "platform/program_search.h"
 
 namespace zelmora {
 

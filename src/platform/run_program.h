@@ -15,8 +15,7 @@ namespace zelmora {
 // when given (at most 1 MB is kept), else it is discarded; standard error is
 // discarded. The result is its exit status (128 + signal number when
 // killed); an error when it could not be started.
-Result<int> RunProgramAndWait(const std::vector<std::string>& argv,
-                              std::string* output = nullptr);
+Result<int> RunProgramAndWait(const std::vector<std::string>& argv, std::string* output = nullptr);
 
 // Starts the program in a session of its own and does not wait for it (no
 // zombie is left behind); an error when it could not be started.

@@ -1,14 +1,14 @@
-#include "platform/run_program.h"
-
-#include "platform/program_search.h"
-
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/program_search.h"
+#include "platform/run_program.h"
 
 extern char** environ;
 
@@ -71,7 +71,8 @@ void ReadAll(int fd, std::string& output) {
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return;
     // Past the cap keep reading, so the child never blocks on a full pipe.
-    if (output.size() < Cap) output.append(buffer, std::min(static_cast<size_t>(n), Cap - output.size()));
+    if (output.size() < Cap)
+      output.append(buffer, std::min(static_cast<size_t>(n), Cap - output.size()));
   }
 }
 
@@ -102,7 +103,7 @@ Status StartDetachedProgram(const std::vector<std::string>& argv) {
   // The shell in the middle would hide a missing program behind its own exit
   // status, so look first.
   if (argv[0].find('/') == std::string::npos ? FindProgramOnPath(argv[0]).empty()
-                                              : access(argv[0].c_str(), X_OK) != 0)
+                                             : access(argv[0].c_str(), X_OK) != 0)
     return SpawnError(argv[0], ENOENT);
   // A short-lived shell starts the program in the background and exits, so
   // the program is re-parented to init and its end never leaves a zombie

@@ -1,5 +1,3 @@
-#include "platform/system_library.h"
-
 #include <dlfcn.h>
 #include <link.h>
 
@@ -7,6 +5,7 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "platform/environment.h"
+#include "platform/system_library.h"
 
 namespace zelmora {
 namespace {
@@ -39,8 +38,7 @@ std::string AskLoader(const std::string& fileName) {
   if (!handle) return {};
   std::string path;
   link_map* map = nullptr;
-  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name)
-    path = map->l_name;
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name) path = map->l_name;
   dlclose(handle);
   return IsAbsolutePath(path) ? path : std::string();
 }

@@ -1,7 +1,6 @@
-#include "platform/temp_dir.h"
-
 #include "base/paths.h"
 #include "platform/environment.h"
+#include "platform/temp_dir.h"
 
 namespace zelmora {
 

@@ -1,11 +1,11 @@
-#include "platform/termination_signals.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <initializer_list>
+
+#include "platform/termination_signals.h"
 
 namespace zelmora {
 namespace {

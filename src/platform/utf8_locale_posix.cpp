@@ -1,10 +1,9 @@
-#include "platform/utf8_locale.h"
-
 #include <langinfo.h>
 
 #include <clocale>
 
 #include "base/text.h"
+#include "platform/utf8_locale.h"
 
 namespace zelmora {
 namespace {

@@ -62,7 +62,9 @@ TEST(ChooseMonospaceFont, PrefersFiraMonoThenConsolasThenCourierNew) {
   EXPECT_EQ(only({}), (TFontParams{"Courier New", 9}));
 }
 
-void MakeExecutable(const std::string& path) { ASSERT_EQ(chmod(path.c_str(), 0755), 0); }
+void MakeExecutable(const std::string& path) {
+  ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+}
 
 // A program folder with every place FindFFmpeg looks at available on demand.
 class FindTools : public ::testing::Test {
@@ -139,13 +141,21 @@ struct LogDirCase {
 
 TEST(MakeLogDirName, NamesTheFolderAfterTheLocalTimeWithZeroPadding) {
   const LogDirCase cases[] = {
-      {"plain folder", "/tmp", {2024, 3, 9, 14, 5, 7, 42},
+      {"plain folder",
+       "/tmp",
+       {2024, 3, 9, 14, 5, 7, 42},
        "/tmp/Kestrin_Zelmora_2024-03-09@14_05_07.042"},
-      {"trailing separator is not doubled", "/var/tmp/", {2024, 3, 9, 14, 5, 7, 42},
+      {"trailing separator is not doubled",
+       "/var/tmp/",
+       {2024, 3, 9, 14, 5, 7, 42},
        "/var/tmp/Kestrin_Zelmora_2024-03-09@14_05_07.042"},
-      {"root folder", "/", {1999, 12, 31, 23, 59, 59, 999},
+      {"root folder",
+       "/",
+       {1999, 12, 31, 23, 59, 59, 999},
        "/Kestrin_Zelmora_1999-12-31@23_59_59.999"},
-      {"midnight on new year", "/tmp", {2025, 1, 1, 0, 0, 0, 0},
+      {"midnight on new year",
+       "/tmp",
+       {2025, 1, 1, 0, 0, 0, 0},
        "/tmp/Kestrin_Zelmora_2025-01-01@00_00_00.000"},
   };
   for (const LogDirCase& c : cases)

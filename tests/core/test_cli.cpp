@@ -23,6 +23,7 @@ TEST(ParseCliArguments, RecognisesEachCommandAndRefusesEverythingElse) {
       {"short help", {"-h"}, TCliCommand::cliHelp},
       {"version", {"--version"}, TCliCommand::cliVersion},
       {"paths", {"paths"}, TCliCommand::cliPaths},
+      {"strings", {"strings"}, TCliCommand::cliStrings},
       {"nothing", {}, TCliCommand::cliUsageError},
       {"unknown command", {"convert-all"}, TCliCommand::cliUsageError},
       {"commands are case-sensitive", {"PATHS"}, TCliCommand::cliUsageError},
@@ -38,7 +39,7 @@ TEST(ParseCliArguments, RecognisesEachCommandAndRefusesEverythingElse) {
 
 TEST(CliHelpText, ListsEveryCommand) {
   std::string help = CliHelpText();
-  for (const char* command : {"--help", "--version", "paths"})
+  for (const char* command : {"--help", "--version", "paths", "strings"})
     EXPECT_NE(help.find(std::string("  ") + command + " "), std::string::npos) << command;
 }
 

@@ -43,13 +43,14 @@ TEST_F(VersionFileSearch, FindsTheToolOfAMatchingVersionFileInCommon) {
 }
 
 TEST_F(VersionFileSearch, ValuesAreComparedWithoutRegardToCase) {
-  std::string tool = Shared("_common/ffmpeg-64", VersionText("FFMPEG", "64", "n-90708-G8DACA7697B"));
+  std::string tool =
+      Shared("_common/ffmpeg-64", VersionText("FFMPEG", "64", "n-90708-G8DACA7697B"));
   EXPECT_EQ(FindFFmpeg(), tool);
 }
 
 TEST_F(VersionFileSearch, ABitnessOtherThanTheBuildsIsRejected) {
-  Shared("_common/ffmpeg-32", VersionText("ffmpeg", BuildBits() == "64" ? "32" : "64",
-                                          FFmpegToolVersion));
+  Shared("_common/ffmpeg-32",
+         VersionText("ffmpeg", BuildBits() == "64" ? "32" : "64", FFmpegToolVersion));
   EXPECT_EQ(FindFFmpeg(), "");
 }
 

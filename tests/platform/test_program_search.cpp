@@ -26,7 +26,8 @@ TEST(FindProgramOnPath, TakesTheFirstExecutableFileOfTheList) {
   dir.mkdir("b/ffmpeg");  // a folder of that name does not count
   std::string wanted = Executable(dir, "c/ffmpeg");
   Executable(dir, "d/ffmpeg");
-  std::string path = dir.file("a") + ":" + dir.file("b") + ":" + dir.file("c") + ":" + dir.file("d");
+  std::string path =
+      dir.file("a") + ":" + dir.file("b") + ":" + dir.file("c") + ":" + dir.file("d");
   EXPECT_EQ(FindProgramOnPath("ffmpeg", path), wanted);
 }
 
@@ -47,9 +48,8 @@ TEST(FindLibraryInDirs, ReturnsTheFirstFolderHoldingTheFile) {
   dir.mkdir("empty");
   std::string lib = dir.write("second/libmediainfo.so.0", "elf");
   dir.write("third/libmediainfo.so.0", "elf");
-  EXPECT_EQ(FindLibraryInDirs("libmediainfo.so.0",
-                              {dir.file("missing"), dir.file("empty"), dir.file("second"),
-                               dir.file("third")}),
+  EXPECT_EQ(FindLibraryInDirs("libmediainfo.so.0", {dir.file("missing"), dir.file("empty"),
+                                                    dir.file("second"), dir.file("third")}),
             lib);
   EXPECT_EQ(FindLibraryInDirs("libmediainfo.so.0", {dir.file("empty")}), "");
 }

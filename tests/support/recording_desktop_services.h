@@ -12,9 +12,7 @@ namespace zelmora::test {
 // calls(); `nextStatus` is what the next calls return.
 class RecordingDesktopServices : public DesktopServices {
 public:
-  Status OpenDocument(const std::string& pathOrUrl) override {
-    return Record("open " + pathOrUrl);
-  }
+  Status OpenDocument(const std::string& pathOrUrl) override { return Record("open " + pathOrUrl); }
   Status ShowInFileManager(const std::string& path) override { return Record("show " + path); }
   Status PowerOff() override { return Record("poweroff"); }
   std::string DesktopDir() override { return desktopDir; }
