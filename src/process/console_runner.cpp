@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "platform/child_process.h"
 #include "platform/executable_path.h"
+#include "platform/process_list.h"
 #include "process/line_cutter.h"
 
 namespace zelmora {
@@ -24,6 +25,11 @@ public:
     m_busy = true;
   }
   ~RunGuard() {
+    // Left early (an observer threw): the child must not outlive the run unseen.
+    if (m_child.Pid != 0 && !m_ended) {
+      KillProcess(m_child.Pid);
+      ReapChildLater(m_child.Pid);
+    }
     CloseChildDescriptors(m_child);
     m_record = TRunningChild{};
     m_exitWatch = -1;
@@ -36,12 +42,14 @@ public:
     m_record.OutputRead = child.OutputRead;
     m_exitWatch = child.ExitWatch;
   }
+  void Ended() { m_ended = true; }
 
 private:
   bool& m_busy;
   TRunningChild& m_record;
   int& m_exitWatch;
   ChildProcess m_child;
+  bool m_ended = false;
 };
 
 }  // namespace
@@ -75,7 +83,9 @@ Result<uint32_t> ConsoleRunner::RunConsoleProgram(const std::string& programPath
       StartChildProcess(BuildArgv(programPath, parameters), ResolveWorkingDir(workingDir));
   if (!child) return child.error();
   guard.Adopt(child.value());
-  return ReadUntilEnd(outputLines, onLine);
+  uint32_t exitCode = ReadUntilEnd(outputLines, onLine);
+  guard.Ended();
+  return exitCode;
 }
 
 uint32_t ConsoleRunner::ReadUntilEnd(std::vector<std::string>* outputLines,

@@ -103,7 +103,7 @@ TEST(AbortPath, KillsASilentChildThatIgnoresQAfterTheGraceTime) {
   EXPECT_EQ(exitCode.value(), 128u + SIGKILL);
   EXPECT_GE(took, AbortController::GraceTime);
   EXPECT_LT(took, AbortController::GraceTime + AbortController::KillDelay +
-                      ConsoleRunner::IdleInterval + 300ms);
+                      ConsoleRunner::IdleInterval + 400ms);
   EXPECT_TRUE(state.AbortTimedOut);
 }
 
