@@ -22,8 +22,9 @@ std::string MakeTranscript(size_t bytes) {
   for (int frame = 1; text.size() < bytes; ++frame) {
     if (frame % 50 == 0)
       text += "  Stream #0:0: Video: mpeg4 (FMP4 / 0x34504D46), yuv420p, 640x360, q=2-31\n";
-    text += "frame=" + std::to_string(frame) +
-            " fps= 30 q=2.0 size=    2048kB time=00:00:04.80 bitrate=3495.3kbits/s speed=1.5x    \r";
+    text +=
+        "frame=" + std::to_string(frame) +
+        " fps= 30 q=2.0 size=    2048kB time=00:00:04.80 bitrate=3495.3kbits/s speed=1.5x    \r";
   }
   return text;
 }
@@ -64,8 +65,9 @@ void RunHandler(benchmark::State& state, bool hidden) {
   for (int64_t i = 1; i < state.range(0); ++i)
     output.push_back("[mpeg4 @ 0x55d0a8] Stream #0:0 line " + std::to_string(i) +
                      ": Video: mpeg4, yuv420p, 640x360 [SAR 1:1 DAR 16:9], 25 fps");
-  output.push_back("frame=  120 fps= 30 q=2.0 size=    2048kB time=00:00:04.80 "
-                   "bitrate=3495.3kbits/s speed=1.5x    ");
+  output.push_back(
+      "frame=  120 fps= 30 q=2.0 size=    2048kB time=00:00:04.80 "
+      "bitrate=3495.3kbits/s speed=1.5x    ");
   TConversionState conversion;
   conversion.Running = true;
   conversion.Pass = 1;
@@ -79,8 +81,12 @@ void RunHandler(benchmark::State& state, bool hidden) {
   for (auto _ : state) handler.OnLine(0, output.back());
 }
 
-void BM_OutputHandlerShown(benchmark::State& state) { RunHandler(state, false); }
-void BM_OutputHandlerHidden(benchmark::State& state) { RunHandler(state, true); }
+void BM_OutputHandlerShown(benchmark::State& state) {
+  RunHandler(state, false);
+}
+void BM_OutputHandlerHidden(benchmark::State& state) {
+  RunHandler(state, true);
+}
 BENCHMARK(BM_OutputHandlerShown)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OutputHandlerHidden)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

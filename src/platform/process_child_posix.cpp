@@ -1,18 +1,18 @@
-#include "platform/child_process.h"
-
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <thread>
+
 #include "base/paths.h"
+#include "platform/child_process.h"
 
 extern char** environ;
 
@@ -59,8 +59,8 @@ void SetChildSignals(posix_spawnattr_t& attr) {
   posix_spawnattr_setsigdefault(&attr, &defaults);
   posix_spawnattr_setsigmask(&attr, &mask);
   posix_spawnattr_setpgroup(&attr, 0);
-  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF |
-                                      POSIX_SPAWN_SETSIGMASK);
+  posix_spawnattr_setflags(&attr,
+                           POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 }
 
 int OpenExitWatch(pid_t pid) {

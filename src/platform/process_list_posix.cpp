@@ -1,12 +1,13 @@
-#include "platform/process_list.h"
+#include <dirent.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
+
+#include "platform/process_list.h"
 
 namespace zelmora {
 namespace {
@@ -36,7 +37,9 @@ int ParsePid(const char* name) {
 
 }  // namespace
 
-int CurrentProcessId() { return static_cast<int>(getpid()); }
+int CurrentProcessId() {
+  return static_cast<int>(getpid());
+}
 
 std::string GetProcessFileName(int processId) {
   if (processId <= 0) return {};

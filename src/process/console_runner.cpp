@@ -94,7 +94,8 @@ uint32_t ConsoleRunner::ReadUntilEnd(std::vector<std::string>* outputLines,
   std::unique_ptr<char[]> buffer(new char[ReadBufferSize]);
   const int idleMs = static_cast<int>(IdleInterval.count());
   for (;;) {
-    std::optional<size_t> n = ReadChildOutput(m_child.OutputRead, buffer.get(), ReadBufferSize, idleMs);
+    std::optional<size_t> n =
+        ReadChildOutput(m_child.OutputRead, buffer.get(), ReadBufferSize, idleMs);
     if (!n) {
       NotifyIdle(onLine);
       continue;
@@ -134,8 +135,12 @@ bool ConsoleRunner::SendToConsole(std::string_view text) {
   return WriteChildInput(m_child.StdinWrite, text.substr(0, 3));
 }
 
-bool ConsoleRunner::IsRunning() const { return m_child.ProcessId != 0; }
+bool ConsoleRunner::IsRunning() const {
+  return m_child.ProcessId != 0;
+}
 
-void ConsoleRunner::SetOutputObserver(ConsoleRunObserver* observer) { m_outputObserver = observer; }
+void ConsoleRunner::SetOutputObserver(ConsoleRunObserver* observer) {
+  m_outputObserver = observer;
+}
 
 }  // namespace zelmora

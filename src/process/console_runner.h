@@ -44,8 +44,7 @@ public:
   // Returns the exit code (128+signal for a killed child, 259 when still running 5 s after
   // its output ended) or an Error when the child cannot be started. A nested run is refused
   // with an Error.
-  Result<uint32_t> RunConsoleProgram(const std::string& programPath,
-                                     const std::string& parameters,
+  Result<uint32_t> RunConsoleProgram(const std::string& programPath, const std::string& parameters,
                                      std::vector<std::string>* outputLines,
                                      const std::string& workingDir,
                                      ConsoleRunObserver* onLine = nullptr);

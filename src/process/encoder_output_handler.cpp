@@ -37,6 +37,8 @@ void EncoderOutputHandler::OnLine(int /*pid*/, const std::string& /*line*/) {
   if (display.ScrollPane) m_view.ScrollOutputToBottom();
 }
 
-void EncoderOutputHandler::OnIdle() { ServeAndAbort(); }
+void EncoderOutputHandler::OnIdle() {
+  ServeAndAbort();
+}
 
 }  // namespace zelmora

@@ -39,8 +39,8 @@ void ReadSize(std::string_view line, TEncoderProgress& progress) {
 void ReadSpeed(std::string_view line, TEncoderProgress& progress) {
   size_t pos = line.find("speed=");
   if (pos == std::string_view::npos) return;
-  progress.SpeedText = std::string(SpeedBadgeOpen) + Trim(line.substr(pos + 6)) +
-                       std::string(SpeedBadgeClose);
+  progress.SpeedText =
+      std::string(SpeedBadgeOpen) + Trim(line.substr(pos + 6)) + std::string(SpeedBadgeClose);
 }
 
 void ReadFrameAndFps(std::string_view line, TEncoderProgress& progress) {

@@ -11,11 +11,11 @@ namespace zelmora {
 struct TEncoderProgress {
   // A "Multiple frames in a packet" line is present: nothing is shown.
   bool Stopped = false;
-  int32_t Frames = 0;       // frame number of the progress line, 0 if none
-  std::string FpsText;      // frames-per-second token
-  std::string SpeedText;    // the speed value in its badge (rich text)
-  std::string SizeText;     // output size in bold, or the raw number text
-  int32_t Percent = 0;      // 0 to 100
+  int32_t Frames = 0;     // frame number of the progress line, 0 if none
+  std::string FpsText;    // frames-per-second token
+  std::string SpeedText;  // the speed value in its badge (rich text)
+  std::string SizeText;   // output size in bold, or the raw number text
+  int32_t Percent = 0;    // 0 to 100
 };
 
 // Reads the progress fields from the output lines, last line first, so the

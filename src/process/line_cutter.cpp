@@ -66,7 +66,8 @@ void LineCutter::Finish() {
 }
 
 void LineCutter::Complete() {
-  std::string text = SanitizeUtf8(std::string_view(m_line.data(), strnlen(m_line.data(), m_line.size())));
+  std::string text =
+      SanitizeUtf8(std::string_view(m_line.data(), strnlen(m_line.data(), m_line.size())));
   if (m_outputLines != nullptr) {
     if (m_newLine || m_outputLines->empty())
       m_outputLines->push_back(text);

@@ -6,7 +6,9 @@
 
 namespace zelmora {
 
-std::string ToOemString(std::string_view text) { return std::string(text); }
+std::string ToOemString(std::string_view text) {
+  return std::string(text);
+}
 
 bool TerminateApp(const std::string& appPath) {
   if (appPath.empty()) return false;

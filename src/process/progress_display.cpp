@@ -14,11 +14,12 @@ std::string PassBadge(const TConversionState& state, const TAppStrings& strings)
   std::string background = first ? "#D63D16" : "#2462C8";
   std::string color = first ? "#FAD3C9" : "#D5EBFD";
   return "  <font bgcolor=\"" + background + "\" color=\"" + color + "\"><b>  " +
-         strings.Progress.Conversion_Pass + " " + std::to_string(state.Pass) +
-         "  </b></font> ";
+         strings.Progress.Conversion_Pass + " " + std::to_string(state.Pass) + "  </b></font> ";
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) { return Join(lines, "\n"); }
+std::string JoinLines(const std::vector<std::string>& lines) {
+  return Join(lines, "\n");
+}
 
 }  // namespace
 
@@ -40,8 +41,8 @@ std::string BuildStatusText(const TEncoderProgress& progress, const TConversionS
   return text;
 }
 
-std::string BuildPaneText(const std::vector<std::string>& lines, bool showOutput,
-                          int32_t percent, const TAppStrings& strings) {
+std::string BuildPaneText(const std::vector<std::string>& lines, bool showOutput, int32_t percent,
+                          const TAppStrings& strings) {
   if (showOutput || percent == 100) return JoinLines(lines);
   std::string all = JoinLines(lines);
   // ffmpeg's closing summary holds both; it means the encoding has ended.
@@ -52,8 +53,7 @@ std::string BuildPaneText(const std::vector<std::string>& lines, bool showOutput
 }
 
 TProgressDisplay InterpretEncoderOutput(const std::vector<std::string>& lines,
-                                        const TConversionState& state,
-                                        const TAppStrings& strings,
+                                        const TConversionState& state, const TAppStrings& strings,
                                         const TProgressParams& params, bool showOutput) {
   TProgressDisplay display;
   TEncoderProgress progress = ReadEncoderProgress(lines, params.ExpectedFrames);

@@ -20,8 +20,8 @@ struct TProgressParams {
 
 // Everything one look at the output tells the progress window.
 struct TProgressDisplay {
-  bool Stopped = false;  // nothing to show on this call
-  int32_t Percent = 0;   // > 0: move the bar, set the title and caption
+  bool Stopped = false;    // nothing to show on this call
+  int32_t Percent = 0;     // > 0: move the bar, set the title and caption
   std::string StatusText;  // rich text
   std::string AppTitle;
   std::string Caption;
@@ -36,14 +36,13 @@ std::string BuildStatusText(const TEncoderProgress& progress, const TConversionS
 // The output pane: the whole output when it is shown; with the output
 // hidden "Please wait..." until the encoding reached 100 % or ffmpeg wrote
 // its closing summary.
-std::string BuildPaneText(const std::vector<std::string>& lines, bool showOutput,
-                          int32_t percent, const TAppStrings& strings);
+std::string BuildPaneText(const std::vector<std::string>& lines, bool showOutput, int32_t percent,
+                          const TAppStrings& strings);
 
 // The whole interpretation of the output (the output filter has already run
 // when the output is shown).
 TProgressDisplay InterpretEncoderOutput(const std::vector<std::string>& lines,
-                                        const TConversionState& state,
-                                        const TAppStrings& strings,
+                                        const TConversionState& state, const TAppStrings& strings,
                                         const TProgressParams& params, bool showOutput);
 
 }  // namespace zelmora

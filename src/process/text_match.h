@@ -9,7 +9,9 @@ namespace zelmora {
 // letter case is folded byte by byte; this runs for every line on every
 // output line and must not allocate.
 
-inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+inline char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 
 inline bool StartsWithAsciiText(std::string_view s, std::string_view prefix) {
   if (s.size() < prefix.size()) return false;

@@ -1,13 +1,14 @@
+#include "process/abort_controller.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
 #include <fstream>
 #include <thread>
-#include <unistd.h>
 
 #include "fake_encoder_util.h"
-#include "process/abort_controller.h"
 #include "process/encoder_output_handler.h"
 #include "process/process_control.h"
 #include "recording_progress_view.h"
@@ -115,8 +116,8 @@ TEST(AbortPath, AChildThatHonoursQEndsAtOnce) {
   test::RecordingObserver observer;
   observer.onLine = [&](const std::string&) { abort.Abort(); };
   auto start = Clock::now();
-  Result<uint32_t> exitCode =
-      runner.RunConsoleProgram(test::FakeEncoder(), "out=working\\n silent", nullptr, {}, &observer);
+  Result<uint32_t> exitCode = runner.RunConsoleProgram(test::FakeEncoder(), "out=working\\n silent",
+                                                       nullptr, {}, &observer);
   ASSERT_TRUE(exitCode.ok());
   EXPECT_EQ(exitCode.value(), 0u);
   EXPECT_LT(Clock::now() - start, 1s);
@@ -131,7 +132,8 @@ TEST(TerminateApp, KillsOurChildReachedThroughASymbolicLink) {
   test::RecordingObserver observer;
   bool killed = false;
   observer.onIdle = [&] { killed = killed || TerminateApp(link); };
-  Result<uint32_t> exitCode = runner.RunConsoleProgram(test::FakeEncoder(), "silent", nullptr, {}, &observer);
+  Result<uint32_t> exitCode =
+      runner.RunConsoleProgram(test::FakeEncoder(), "silent", nullptr, {}, &observer);
   EXPECT_TRUE(killed);
   EXPECT_EQ(exitCode.value(), 128u + SIGKILL);
 }
@@ -140,7 +142,9 @@ TEST(TerminateApp, LeavesAProcessOfTheSameProgramThatIsNotOurChildAlone) {
   test::TempDir dir;
   std::string pidFile = dir.file("orphan.pid");
   ConsoleRunner runner;
-  ASSERT_EQ(runner.RunConsoleProgram(test::FakeEncoder(), "fork-orphan=" + pidFile, nullptr, {}).value(), 0u);
+  ASSERT_EQ(
+      runner.RunConsoleProgram(test::FakeEncoder(), "fork-orphan=" + pidFile, nullptr, {}).value(),
+      0u);
   int orphan = 0;
   for (int i = 0; i < 100 && orphan == 0; ++i) {
     std::ifstream(pidFile) >> orphan;

@@ -1,3 +1,5 @@
+#include "process/console_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -8,7 +10,6 @@
 #include "base/paths.h"
 #include "fake_encoder_util.h"
 #include "platform/executable_path.h"
-#include "process/console_runner.h"
 #include "support/temp_dir.h"
 
 namespace zelmora {
@@ -19,7 +20,8 @@ using Lines = std::vector<std::string>;
 
 uint32_t RunFake(ConsoleRunner& runner, const std::string& parameters, Lines* lines = nullptr,
                  ConsoleRunObserver* observer = nullptr, const std::string& dir = {}) {
-  Result<uint32_t> result = runner.RunConsoleProgram(FakeEncoder(), parameters, lines, dir, observer);
+  Result<uint32_t> result =
+      runner.RunConsoleProgram(FakeEncoder(), parameters, lines, dir, observer);
   EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().message);
   return result.ok() ? result.value() : 0xFFFFFFFF;
 }
@@ -33,8 +35,8 @@ TEST(ConsoleRunner, PassesTheParametersSplitByTheWindowsRulesNeverThroughAShell)
   Lines parts = test::ReadRecord(record);
   ASSERT_EQ(parts.size(), 9u);  // the working folder, then argv
   EXPECT_EQ(Lines(parts.begin() + 1, parts.end()),
-            (Lines{FakeEncoder(), "record=" + record, "out=a b", "say \"hi\"", "$HOME;echo",
-                   "`id`", "-leading", "\xC3\xA9t\xC3\xA9"}));
+            (Lines{FakeEncoder(), "record=" + record, "out=a b", "say \"hi\"", "$HOME;echo", "`id`",
+                   "-leading", "\xC3\xA9t\xC3\xA9"}));
 }
 
 TEST(ConsoleRunner, OnlyBlankParametersGiveNoArguments) {
@@ -79,13 +81,15 @@ TEST_P(ConsoleRunnerExitCodes, ReturnsTheChildsExitCode) {
   EXPECT_EQ(RunFake(runner, GetParam().parameters), GetParam().exitCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ConsoleRunnerExitCodes,
-    testing::Values(ExitCase{"Success", "out=ok", 0}, ExitCase{"Failure", "exit=3", 3},
-                    ExitCase{"Highest", "exit=255", 255},
-                    ExitCase{"KilledIs128PlusSignal", "signal=9", 137},
-                    ExitCase{"TerminatedIs128PlusSignal", "signal=15", 143}),
-    [](const testing::TestParamInfo<ExitCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ConsoleRunnerExitCodes,
+                         testing::Values(ExitCase{"Success", "out=ok", 0},
+                                         ExitCase{"Failure", "exit=3", 3},
+                                         ExitCase{"Highest", "exit=255", 255},
+                                         ExitCase{"KilledIs128PlusSignal", "signal=9", 137},
+                                         ExitCase{"TerminatedIs128PlusSignal", "signal=15", 143}),
+                         [](const testing::TestParamInfo<ExitCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(ConsoleRunner, AProgramThatCannotStartGivesTheSystemsMessage) {
   ConsoleRunner runner;
@@ -203,7 +207,8 @@ TEST(ConsoleRunner, TwoHundredRunsLeaveNoDescriptorsAndNoChildren) {
   int descriptors = test::CountOpenDescriptors();
   for (int i = 0; i < 200; ++i) {
     Lines lines;
-    ASSERT_EQ(RunFake(runner, "out=run\\r\\n exit=" + std::to_string(i % 3), &lines), uint32_t(i % 3));
+    ASSERT_EQ(RunFake(runner, "out=run\\r\\n exit=" + std::to_string(i % 3), &lines),
+              uint32_t(i % 3));
     ASSERT_EQ(lines.size(), 2u);
   }
   EXPECT_EQ(test::CountOpenDescriptors(), descriptors);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,7 +12,9 @@
 
 namespace zelmora::test {
 
-inline std::string FakeEncoder() { return ZELMORA_FAKE_ENCODER; }
+inline std::string FakeEncoder() {
+  return ZELMORA_FAKE_ENCODER;
+}
 
 // Lines and idle calls a run reported, with an optional action per line.
 class RecordingObserver : public ConsoleRunObserver {

@@ -100,9 +100,13 @@ TEST(FfmpegRun, QDuringARealEncodeStopsFfmpegCleanly) {
 
 TEST(EncoderList, ReadsTheNamesAfterTheRule) {
   std::vector<std::string> lines{
-      "Encoders:", " V..... = Video", " A..... = Audio", " ------",
+      "Encoders:",
+      " V..... = Video",
+      " A..... = Audio",
+      " ------",
       " V....D a64multi             Multicolor charset for Commodore 64 (codec a64_multi)",
-      " A....D aac                  AAC (Advanced Audio Coding)", ""};
+      " A....D aac                  AAC (Advanced Audio Coding)",
+      ""};
   EXPECT_EQ(ParseEncoderList(lines), (std::set<std::string>{"a64multi", "aac"}));
 }
 

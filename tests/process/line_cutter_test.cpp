@@ -1,9 +1,10 @@
+#include "process/line_cutter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "process/line_cutter.h"
 #include "process_test_util.h"
 
 namespace zelmora {
@@ -34,31 +35,45 @@ INSTANTIATE_TEST_SUITE_P(
     Sequences, LineCutterCases,
     testing::Values(
         CutCase{"A progress line rewritten by a bare CR keeps one entry",
-                "A\r\nB\rC\r\nD\r\n", {"A", "C", "D", ""}},
+                "A\r\nB\rC\r\nD\r\n",
+                {"A", "C", "D", ""}},
         CutCase{"Progress then a log line leave the last progress, the log and an empty entry",
-                "P1\rP2\r\nL\r\n", {"P2", "L", ""}},
+                "P1\rP2\r\nL\r\n",
+                {"P2", "L", ""}},
         CutCase{"A LF that does not follow a CR ends the line like CR LF",
-                "one\ntwo\n", {"one", "two", ""}},
+                "one\ntwo\n",
+                {"one", "two", ""}},
         CutCase{"Linux progress lines end with CR and the last one with LF",
-                "head\nframe=1\rframe=2\rframe=3\nsummary\n", {"head", "frame=3", "summary", ""}},
+                "head\nframe=1\rframe=2\rframe=3\nsummary\n",
+                {"head", "frame=3", "summary", ""}},
         CutCase{"An empty line between CR LF ends adds an empty entry",
-                "a\r\n\r\nb\r\n", {"a", "", "b", ""}},
-        CutCase{"A last line without a line end is delivered at the end",
-                "a\r\nlast", {"a", "last"}},
+                "a\r\n\r\nb\r\n",
+                {"a", "", "b", ""}},
+        CutCase{
+            "A last line without a line end is delivered at the end", "a\r\nlast", {"a", "last"}},
         CutCase{"Output that ends with a bare CR keeps its last line",
-                "a\r\nprogress\r", {"a", "progress"}},
+                "a\r\nprogress\r",
+                {"a", "progress"}},
         CutCase{"No output gives one empty entry", "", {""}},
         CutCase{"A zero byte cuts the delivered text", std::string("ab\0cd\r\n", 7), {"ab", ""}},
-        CutCase{"Invalid UTF-8 becomes replacement marks", "a\xff" "b\n",
-                {"a\xEF\xBF\xBD" "b", ""}},
+        CutCase{"Invalid UTF-8 becomes replacement marks",
+                "a\xff"
+                "b\n",
+                {"a\xEF\xBF\xBD"
+                 "b",
+                 ""}},
         CutCase{"A line of exactly the limit is one entry and the rest starts another",
-                Full + "tail", {Full, "tail"}},
+                Full + "tail",
+                {Full, "tail"}},
         CutCase{"A line end right after a full line adds no empty entry",
-                Full + "\r\nnext\r\n", {Full, "next", ""}},
+                Full + "\r\nnext\r\n",
+                {Full, "next", ""}},
         CutCase{"A LF-ended full line is followed by the next line",
-                Full + "\nnext\n", {Full, "next", ""}},
+                Full + "\nnext\n",
+                {Full, "next", ""}},
         CutCase{"Two limits of text without line ends give two entries",
-                Full + Full, {Full, Full, ""}}),
+                Full + Full,
+                {Full, Full, ""}}),
     [](const testing::TestParamInfo<CutCase>& info) {
       std::string name;
       for (const char* p = info.param.name; *p != '\0'; ++p)
@@ -67,7 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(LineCutter, ALetterAcrossTheLengthLimitIsCarriedToTheNextEntry) {
-  std::string bytes = std::string(LineCutter::MaxLineLength - 1, 'x') + "\xC3\xA9" "z\n";
+  std::string bytes = std::string(LineCutter::MaxLineLength - 1, 'x') +
+                      "\xC3\xA9"
+                      "z\n";
   Lines entries = CutWhole(bytes).entries;
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0], std::string(LineCutter::MaxLineLength - 1, 'x'));

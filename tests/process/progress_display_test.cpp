@@ -1,10 +1,11 @@
+#include "process/progress_display.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "process/encoder_output_filter.h"
-#include "process/progress_display.h"
 #include "process_test_util.h"
 
 namespace zelmora {
@@ -58,14 +59,16 @@ TEST_P(ProgressPercentCases, IsRoundedHalfToEvenAndClamped) {
   EXPECT_EQ(ProgressPercent(GetParam().frames, GetParam().expected), GetParam().percent);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProgressPercentCases,
-    testing::Values(PercentCase{"Quarter", 120, 480, 25}, PercentCase{"NoExpectedCount", 120, 0, 0},
-                    PercentCase{"AboveTheCountStopsAt100", 600, 480, 100},
-                    PercentCase{"HalfRoundsToEvenDown", 1, 200, 0},
-                    PercentCase{"HalfRoundsToEvenUp", 3, 200, 2},
-                    PercentCase{"NegativeFramesGiveZero", -5, 480, 0}),
-    [](const testing::TestParamInfo<PercentCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ProgressPercentCases,
+                         testing::Values(PercentCase{"Quarter", 120, 480, 25},
+                                         PercentCase{"NoExpectedCount", 120, 0, 0},
+                                         PercentCase{"AboveTheCountStopsAt100", 600, 480, 100},
+                                         PercentCase{"HalfRoundsToEvenDown", 1, 200, 0},
+                                         PercentCase{"HalfRoundsToEvenUp", 3, 200, 2},
+                                         PercentCase{"NegativeFramesGiveZero", -5, 480, 0}),
+                         [](const testing::TestParamInfo<PercentCase>& info) {
+                           return info.param.name;
+                         });
 
 struct SizeCase {
   const char* name;
@@ -92,21 +95,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EncoderProgress, TheHighestLineHoldingAFieldWins) {
   TEncoderProgress progress = ReadEncoderProgress(
-      {"frame=   10 fps= 5 q=1 size= 1kB speed=2x", "frame=   20 fps= 6 q=1 size= 2kB speed=3x"}, 0);
+      {"frame=   10 fps= 5 q=1 size= 1kB speed=2x", "frame=   20 fps= 6 q=1 size= 2kB speed=3x"},
+      0);
   EXPECT_EQ(progress.Frames, 10);
   EXPECT_EQ(progress.FpsText, "5");
 }
 
 TEST(EncoderProgress, AFpsFieldWithoutBlankKeepsThePreviousFpsText) {
-  TEncoderProgress progress = ReadEncoderProgress({"frame=   10 fps=25", "frame=   10 fps= 5 q"}, 0);
+  TEncoderProgress progress =
+      ReadEncoderProgress({"frame=   10 fps=25", "frame=   10 fps= 5 q"}, 0);
   EXPECT_EQ(progress.FpsText, "5");
   EXPECT_EQ(progress.Frames, 10);
 }
 
 TEST(ProgressDisplay, SinglePassStatusTitleAndCaption) {
   TProgressDisplay display = Interpret({ProgressLine}, 480);
-  EXPECT_EQ(display.StatusText, "Converting file: <b>1</b> / <b>3</b>" + Separator + "Speed: " +
-                                    SpeedBadge + " ( 30 frames/sec )" + Separator +
+  EXPECT_EQ(display.StatusText, "Converting file: <b>1</b> / <b>3</b>" + Separator +
+                                    "Speed: " + SpeedBadge + " ( 30 frames/sec )" + Separator +
                                     "Frame: 120 / ~480" + Separator + "<b>2.00 MB</b>");
   EXPECT_EQ(display.Percent, 25);
   EXPECT_EQ(display.AppTitle, "25% Zelmora 1.5  [64-bit]");
@@ -134,9 +139,9 @@ TEST_P(ProgressPassBadge, TwoPassStatusShowsThePassInItsColours) {
   state.TwoPass = true;
   state.Pass = GetParam().pass;
   EXPECT_EQ(Interpret({ProgressLine}, 480, state).StatusText,
-            "Converting file: <b>1</b> / <b>3</b>" + GetParam().badge + Separator + "Speed: " +
-                SpeedBadge + " (30 frames/sec)" + Separator + "Frame: 120 / ~480" + Separator +
-                "<b>2.00 MB</b>");
+            "Converting file: <b>1</b> / <b>3</b>" + GetParam().badge + Separator +
+                "Speed: " + SpeedBadge + " (30 frames/sec)" + Separator + "Frame: 120 / ~480" +
+                Separator + "<b>2.00 MB</b>");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -190,14 +195,12 @@ const std::string Summary =
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgressPaneCases,
-    testing::Values(PaneCase{"ShownOutputIsAlwaysWhole", {"a", ProgressLine}, true, 480, true},
-                    PaneCase{"HiddenOutputWaitsDuringTheEncoding", {"a", ProgressLine}, false, 480,
-                             false},
-                    PaneCase{"HiddenOutputAppearsAt100", {"a", ProgressLine}, false, 120, true},
-                    PaneCase{"HiddenOutputAppearsWithTheSummary", {"a", ProgressLine, Summary},
-                             false, 0, true},
-                    PaneCase{"TheSummaryNeedsBothWords", {"a", "global headers:0kB"}, false, 0,
-                             false}),
+    testing::Values(
+        PaneCase{"ShownOutputIsAlwaysWhole", {"a", ProgressLine}, true, 480, true},
+        PaneCase{"HiddenOutputWaitsDuringTheEncoding", {"a", ProgressLine}, false, 480, false},
+        PaneCase{"HiddenOutputAppearsAt100", {"a", ProgressLine}, false, 120, true},
+        PaneCase{"HiddenOutputAppearsWithTheSummary", {"a", ProgressLine, Summary}, false, 0, true},
+        PaneCase{"TheSummaryNeedsBothWords", {"a", "global headers:0kB"}, false, 0, false}),
     [](const testing::TestParamInfo<PaneCase>& info) { return info.param.name; });
 
 }  // namespace

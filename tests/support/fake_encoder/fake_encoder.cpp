@@ -20,17 +20,18 @@
 //
 // Anything else is written to stderr and ends the program with code 99.
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <string>
 #include <ctime>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <string>
 
 namespace {
 
@@ -46,14 +47,18 @@ std::string Decode(const char* text) {
       continue;
     }
     char c = *++p;
-    if (c == 'r') out += '\r';
-    else if (c == 'n') out += '\n';
-    else if (c == 't') out += '\t';
+    if (c == 'r')
+      out += '\r';
+    else if (c == 'n')
+      out += '\n';
+    else if (c == 't')
+      out += '\t';
     else if (c == 'x' && p[1] != '\0' && p[2] != '\0') {
       char hex[3] = {p[1], p[2], '\0'};
       out += static_cast<char>(std::strtol(hex, nullptr, 16));
       p += 2;
-    } else out += c;
+    } else
+      out += c;
   }
   return out;
 }
@@ -160,21 +165,33 @@ bool Command(const std::string& arg, int argc, char** argv) {
     size_t n = std::strlen(name);
     return arg.compare(0, n, name) == 0 ? arg.c_str() + n : nullptr;
   };
-  if (const char* v = value("record=")) Record(v, argc, argv);
-  else if (const char* v = value("out=")) WriteAll(1, Decode(v));
-  else if (const char* v = value("err=")) WriteAll(2, Decode(v));
-  else if (const char* v = value("progress=")) Progress(v);
-  else if (const char* v = value("sleep=")) Wait(std::atol(v));
-  else if (arg == "silent") Wait(-1);
-  else if (arg == "ignore-q") g_ignoreQ = true;
-  else if (const char* v = value("q-exit=")) g_qExitCode = std::atoi(v);
-  else if (arg == "close-output") CloseOutput();
-  else if (const char* v = value("fork-orphan=")) ForkOrphan(v);
+  if (const char* v = value("record="))
+    Record(v, argc, argv);
+  else if (const char* v = value("out="))
+    WriteAll(1, Decode(v));
+  else if (const char* v = value("err="))
+    WriteAll(2, Decode(v));
+  else if (const char* v = value("progress="))
+    Progress(v);
+  else if (const char* v = value("sleep="))
+    Wait(std::atol(v));
+  else if (arg == "silent")
+    Wait(-1);
+  else if (arg == "ignore-q")
+    g_ignoreQ = true;
+  else if (const char* v = value("q-exit="))
+    g_qExitCode = std::atoi(v);
+  else if (arg == "close-output")
+    CloseOutput();
+  else if (const char* v = value("fork-orphan="))
+    ForkOrphan(v);
   else if (const char* v = value("signal=")) {
     std::signal(std::atoi(v), SIG_DFL);
     raise(std::atoi(v));
-  } else if (const char* v = value("exit=")) std::exit(std::atoi(v));
-  else return false;
+  } else if (const char* v = value("exit="))
+    std::exit(std::atoi(v));
+  else
+    return false;
   return true;
 }
 
