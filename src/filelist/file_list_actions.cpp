@@ -29,6 +29,7 @@ void FileListModel::SetAllChecked(bool checked, bool selectedOnly) {
   for (TFileListRow& row : m_rows) {
     if (!selectedOnly || row.Selected) row.Active = checked;
   }
+  InvalidateTotals();
   m_events.EndUpdate();
   Refresh();
 }
@@ -41,6 +42,7 @@ void FileListModel::actUncheckSelected() { SetAllChecked(false, true); }
 void FileListModel::actInvertSelection() {
   m_events.BeginUpdate();
   for (TFileListRow& row : m_rows) row.Active = !row.Active;
+  InvalidateTotals();
   m_events.EndUpdate();
   Refresh();
 }
@@ -57,6 +59,7 @@ void FileListModel::RemoveRowsWhere(bool checkedOnly) {
     });
   }
   RestoreCurrent(current);
+  InvalidateTotals();
 }
 
 void FileListModel::actRemoveChecked() {
@@ -105,6 +108,7 @@ bool FileListModel::SortByColumn(TFileListColumn column, bool ascending) {
                      const int order = CompareCells(CellValue(a, column), CellValue(b, column));
                      return ascending ? order < 0 : order > 0;
                    });
+  InvalidateTotals();
   m_events.EndUpdate();
   Refresh();
   return true;
@@ -119,6 +123,7 @@ bool FileListModel::MoveRow(int from, int to) {
   } else {
     std::rotate(first + to, first + from, first + from + 1);
   }
+  InvalidateTotals();
   Refresh();
   return true;
 }

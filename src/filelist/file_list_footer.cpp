@@ -8,71 +8,68 @@ namespace {
 
 using enum TFileListColumn;
 
-// Mean of the positive values only: a row without a value (a file without
-// video, a stream whose bitrate is unknown) must not pull the mean down.
-struct PositiveMean {
-  double sum = 0;
-  int count = 0;
-  void Add(double value) {
-    if (value <= 0) return;
-    sum += value;
-    ++count;
-  }
-  std::string Text(const TAppStrings& strings, int decimals) const {
-    if (sum <= 0 || count == 0) return {};
-    return strings.Main.AverageShort + "  " + FormatFixedLocale(sum / count, decimals);
-  }
-};
-
-struct FooterSums {
-  int64_t size = 0;
-  double duration = 0;
-  int64_t videoStreamSize = 0;
-  int64_t audioStreamSize = 0;
-  PositiveMean videoBitrate, fps, bpp, audioBitrate;
-
-  void Add(const TFileListRow& row) {
-    size += row.Size;
-    duration += row.Duration;
-    videoStreamSize += row.VideoStreamSize;
-    audioStreamSize += row.AudioStreamSize;
-    videoBitrate.Add(static_cast<double>(row.VideoBitrate));
-    fps.Add(row.VideoFPS);
-    bpp.Add(row.VideoBpp);
-    audioBitrate.Add(static_cast<double>(row.AudioBitrate));
-  }
-};
-
 std::string PositiveSize(int64_t sum) {
   return sum > 0 ? FormatByteSize(sum) : std::string();
 }
 
+std::string MeanText(const TPositiveMean& mean, const TAppStrings& strings, int decimals) {
+  if (mean.Sum <= 0 || mean.Count == 0) return {};
+  return strings.Main.AverageShort + "  " + FormatFixedLocale(mean.Sum / mean.Count, decimals);
+}
+
 }  // namespace
 
-TFileListFooter ComputeFooter(const std::vector<TFileListRow>& rows, const TAppStrings& strings) {
-  TFileListFooter footer;
-  if (rows.empty()) return footer;
-  FooterSums sums;
-  int64_t checked = 0;
-  for (const TFileListRow& row : rows) {
-    if (!row.Active) continue;
-    ++checked;
-    sums.Add(row);
+void TListTotals::Add(const TFileListRow& row) {
+  Grid.RowCount++;
+  (row.Active ? Grid.CheckedCount : Grid.UncheckedCount)++;
+  if (row.Selected) {
+    Grid.SelectedCount++;
+    (row.Active ? Grid.SelectedCheckedCount : Grid.SelectedUncheckedCount)++;
   }
+  if (!row.Active) return;
+  Size += row.Size;
+  Duration += row.Duration;
+  VideoStreamSize += row.VideoStreamSize;
+  AudioStreamSize += row.AudioStreamSize;
+  VideoBitrate.Add(static_cast<double>(row.VideoBitrate));
+  VideoFPS.Add(row.VideoFPS);
+  VideoBpp.Add(row.VideoBpp);
+  AudioBitrate.Add(static_cast<double>(row.AudioBitrate));
+}
+
+TFileListFooter FooterFromTotals(const TListTotals& totals, const TAppStrings& strings) {
+  TFileListFooter footer;
+  if (totals.Grid.RowCount == 0) return footer;
   auto text = [&footer](TFileListColumn column) -> std::string& {
     return footer.Texts[static_cast<size_t>(column)];
   };
-  text(colNo) = FormatThousands(static_cast<int64_t>(rows.size()));
-  text(colActive) = FormatThousands(checked);
-  text(colSize) = PositiveSize(sums.size);
-  if (sums.duration > 0) text(colDuration) = FormatHms(RoundHalfEven(sums.duration));
-  text(colVideoStreamSize) = PositiveSize(sums.videoStreamSize);
-  text(colAudioStreamSize) = PositiveSize(sums.audioStreamSize);
-  text(colVideoBitrate) = sums.videoBitrate.Text(strings, 2);
-  text(colVideoFPS) = sums.fps.Text(strings, 2);
-  text(colVideoBpp) = sums.bpp.Text(strings, 3);
-  text(colAudioBitrate) = sums.audioBitrate.Text(strings, 2);
+  text(colNo) = FormatThousands(totals.Grid.RowCount);
+  text(colActive) = FormatThousands(totals.Grid.CheckedCount);
+  text(colSize) = PositiveSize(totals.Size);
+  if (totals.Duration > 0) text(colDuration) = FormatHms(RoundHalfEven(totals.Duration));
+  text(colVideoStreamSize) = PositiveSize(totals.VideoStreamSize);
+  text(colAudioStreamSize) = PositiveSize(totals.AudioStreamSize);
+  text(colVideoBitrate) = MeanText(totals.VideoBitrate, strings, 2);
+  text(colVideoFPS) = MeanText(totals.VideoFPS, strings, 2);
+  text(colVideoBpp) = MeanText(totals.VideoBpp, strings, 3);
+  text(colAudioBitrate) = MeanText(totals.AudioBitrate, strings, 2);
   return footer;
+}
+
+TFileListFooter ComputeFooter(const std::vector<TFileListRow>& rows, const TAppStrings& strings) {
+  TListTotals totals;
+  for (const TFileListRow& row : rows) totals.Add(row);
+  return FooterFromTotals(totals, strings);
+}
+
+const TListTotals& FileListModel::Totals() const {
+  if (m_totalsStale || m_totalledRows > m_rows.size()) {
+    m_totals = TListTotals{};
+    m_totalledRows = 0;
+    m_totalsStale = false;
+  }
+  for (; m_totalledRows < m_rows.size(); ++m_totalledRows) m_totals.Add(m_rows[m_totalledRows]);
+  return m_totals;
 }
 
 }  // namespace zelmora

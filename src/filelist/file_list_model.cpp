@@ -38,8 +38,7 @@ std::string FileListModel::GetNgShortFileName(int row) const {
 }
 
 int FileListModel::GetNgCheckedCount() const {
-  return static_cast<int>(
-      std::count_if(m_rows.begin(), m_rows.end(), [](const auto& r) { return r.Active; }));
+  return Totals().Grid.CheckedCount;
 }
 
 bool FileListModel::IsFileOnList(const std::string& path) const {
@@ -53,15 +52,7 @@ void FileListModel::RenumNg() {
 }
 
 TGridInfo FileListModel::GetGridInfo() const {
-  TGridInfo info;
-  info.RowCount = RowCount();
-  for (const TFileListRow& row : m_rows) {
-    (row.Active ? info.CheckedCount : info.UncheckedCount)++;
-    if (!row.Selected) continue;
-    info.SelectedCount++;
-    (row.Active ? info.SelectedCheckedCount : info.SelectedUncheckedCount)++;
-  }
-  return info;
+  return Totals().Grid;
 }
 
 bool FileListModel::AddToList(const std::string& path, bool checked) {
@@ -98,11 +89,13 @@ bool FileListModel::AddToList(const std::string& path, bool checked) {
 void FileListModel::SetChecked(int row, bool checked) {
   if (!IsValidRowIndex(row)) return;
   m_rows[static_cast<size_t>(row)].Active = checked;
+  InvalidateTotals();
 }
 
 void FileListModel::SetSelected(int row, bool selected) {
   if (!IsValidRowIndex(row)) return;
   m_rows[static_cast<size_t>(row)].Selected = selected;
+  InvalidateTotals();
 }
 
 void FileListModel::SelectOnly(int row) {
@@ -113,6 +106,7 @@ void FileListModel::SelectOnly(int row) {
 
 void FileListModel::ClearSelection() {
   for (TFileListRow& row : m_rows) row.Selected = false;
+  InvalidateTotals();
 }
 
 std::vector<int> FileListModel::SelectedRows() const {
@@ -141,7 +135,7 @@ void FileListModel::RestoreCurrent(uint64_t id) {
 }
 
 void FileListModel::CalcFooter() {
-  m_footer = ComputeFooter(m_rows, m_strings);
+  m_footer = FooterFromTotals(Totals(), m_strings);
 }
 
 void FileListModel::ClearFooter() {

@@ -36,6 +36,32 @@ struct TFileListFooter {
   }
 };
 
+// Sum and count of the positive values only: a row without a value (a file
+// without video, a stream whose bitrate is unknown) must not pull the mean
+// down.
+struct TPositiveMean {
+  double Sum = 0;
+  int Count = 0;
+  void Add(double value) {
+    if (value <= 0) return;
+    Sum += value;
+    ++Count;
+  }
+};
+
+// What the footer and the enabled states are computed from: the grid counts
+// over every row, sums and means over the checked rows.
+struct TListTotals {
+  TGridInfo Grid;
+  int64_t Size = 0;
+  double Duration = 0;
+  int64_t VideoStreamSize = 0;
+  int64_t AudioStreamSize = 0;
+  TPositiveMean VideoBitrate, VideoFPS, VideoBpp, AudioBitrate;
+  void Add(const TFileListRow& row);
+};
+
+TFileListFooter FooterFromTotals(const TListTotals& totals, const TAppStrings& strings);
 // Totals over the checked rows and averages over their positive values.
 TFileListFooter ComputeFooter(const std::vector<TFileListRow>& rows, const TAppStrings& strings);
 
@@ -112,6 +138,11 @@ private:
   void SetAllChecked(bool checked, bool selectedOnly);
   void RemoveRowsWhere(bool checkedOnly);
   void RestoreCurrent(uint64_t id);
+  // Rows appended are added to the totals when they are next needed; every
+  // other change counts the list again, once, when the totals are next read.
+  // So a batch of added files costs its own rows only, not the whole list.
+  const TListTotals& Totals() const;
+  void InvalidateTotals() { m_totalsStale = true; }
 
   const TAppParams& m_params;
   const TAppStrings& m_strings;
@@ -120,6 +151,9 @@ private:
   std::vector<TFileListRow> m_rows;
   std::unordered_set<std::string> m_keys;  // canonical paths of the rows
   TFileListFooter m_footer;
+  mutable TListTotals m_totals;
+  mutable size_t m_totalledRows = 0;
+  mutable bool m_totalsStale = false;
   uint64_t m_nextId = 1;
   uint64_t m_currentId = 0;  // 0: no current row
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/numbers.h"
+#include "filelist/column_layout.h"
 #include "filelist/display_format.h"
 #include "filelist/file_list_model.h"
 #include "filelist/file_list_row.h"
@@ -42,6 +43,19 @@ TEST(ColumnTableTest, HeadersCarryTheirBlanksAndUnits) {
   int toggles = 0;
   for (const auto& group : ColumnMenuGroups()) toggles += static_cast<int>(group.size());
   EXPECT_EQ(toggles, 27);  // every column but the check and File columns
+}
+
+TEST(ColumnTableTest, TheDefaultLayoutShowsTheMainColumnsAndKeepsTheFixedOnes) {
+  TColumnLayout layout = DefaultColumnLayout();
+  EXPECT_EQ(StateOf(layout, colFileName), (TColumnState{220, 3, true}));
+  EXPECT_EQ(StateOf(layout, colVideoCodec), (TColumnState{80, 8, false}));
+  EXPECT_EQ(StateOf(layout, colStatus), (TColumnState{90, 28, true}));
+  EXPECT_FALSE(ToggleColumnVisible(layout, colActive));
+  EXPECT_FALSE(ToggleColumnVisible(layout, colFileName));
+  EXPECT_TRUE(StateOf(layout, colFileName).Visible);
+  EXPECT_TRUE(ToggleColumnVisible(layout, colVideoCodec));
+  EXPECT_TRUE(StateOf(layout, colVideoCodec).Visible);
+  EXPECT_EQ(ColumnSettingKey(colNo, "Width"), "colNo_Width");
 }
 
 TEST(CellRulesTest, VideoSummaryLeavesOutWhatIsNotKnown) {

@@ -234,6 +234,46 @@ TEST_F(FileListTest, TheConversionRunReadsAndWritesRowsThroughTheRowSource) {
   EXPECT_EQ(events.changedRows, std::vector<int>{1});
 }
 
+TEST_F(FileListTest, TheFooterAndCountsFollowEveryKindOfChange) {
+  int next = 0;
+  auto add = [&](int count) {
+    for (int i = 0; i < count; ++i, ++next) {
+      list.AddToList(MakeFile(std::to_string(next) + ".webm", std::string(100 + next, 'x')), true);
+    }
+  };
+  auto fresh = [this] {
+    TListTotals totals;
+    for (const TFileListRow& row : list.Rows()) totals.Add(row);
+    return totals.Grid;
+  };
+  struct Step {
+    const char* sentence;
+    std::function<void()> change;
+  };
+  const Step steps[] = {
+      {"files appended", [&] { add(3); }},
+      {"a row unchecked", [&] { list.SetChecked(1, false); }},
+      {"more files appended", [&] { add(2); }},
+      {"a row selected", [&] { list.SetSelected(4, true); }},
+      {"a row moved to the top", [&] { list.MoveRow(4, 0); }},
+      {"appended after the move", [&] { add(1); }},
+      {"sorted by size", [&] { list.SortByColumn(colSize, false); }},
+      {"checks inverted", [&] { list.actInvertSelection(); }},
+      {"checked rows removed", [&] { list.actRemoveChecked(); }},
+      {"appended after the removal", [&] { add(2); }},
+      {"selection cleared", [&] { list.ClearSelection(); }},
+      {"everything cleared", [&] { list.actClearFileList(); }},
+      {"appended to the empty list", [&] { add(1); }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.sentence);
+    step.change();
+    list.CalcFooter();
+    EXPECT_EQ(list.Footer().Texts, ComputeFooter(list.Rows(), strings).Texts);
+    EXPECT_EQ(list.GetGridInfo(), fresh());
+  }
+}
+
 TEST_F(FileListTest, AFileInTheRootFolderKeepsOneSlash) {
   TFileListRow row;
   row.Directory = "/";
