@@ -90,6 +90,8 @@ void BM_AddToList(benchmark::State& state) {
 }
 BENCHMARK(BM_AddToList)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 
+// The footer once the totals are up to date (a window refresh with no
+// change in between).
 void BM_CalcFooter(benchmark::State& state) {
   const GeneratedFolder& folder = Folder(static_cast<int>(state.range(0)));
   Setup setup;
@@ -102,6 +104,27 @@ void BM_CalcFooter(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_CalcFooter)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity();
+
+// The footer after a change that makes the list count every row again (a
+// check mark toggled), as after every check command.
+void BM_CalcFooterRecount(benchmark::State& state) {
+  const GeneratedFolder& folder = Folder(static_cast<int>(state.range(0)));
+  Setup setup;
+  FileListModel list(setup.params, setup.strings, setup.analyzer, setup.events);
+  for (const std::string& file : folder.files()) list.AddToList(file, true);
+  bool checked = false;
+  for (auto _ : state) {
+    list.SetChecked(0, checked = !checked);
+    list.CalcFooter();
+    benchmark::DoNotOptimize(list.Footer().Text(TFileListColumn::colSize));
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_CalcFooterRecount)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 }  // namespace
 }  // namespace zelmora
