@@ -1,10 +1,13 @@
 #include "process/console_runner.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <fstream>
+#include <stdexcept>
 #include <thread>
 
 #include "base/paths.h"
@@ -200,6 +203,35 @@ TEST(ConsoleRunner, AChildStillRunningAfterItsOutputEndedReports259AndIsReapedLa
   EXPECT_FALSE(runner.IsRunning());
   ASSERT_GT(pid, 0);
   EXPECT_TRUE(WaitUntilGone(pid, std::chrono::seconds(3)));
+}
+
+TEST(ConsoleRunner, TheChildInheritsOnlyTheThreeStandardDescriptors) {
+  test::TempDir dir;
+  int stray = open("/dev/null", O_RDONLY);  // opened without close-on-exec
+  ASSERT_GE(stray, 3);
+  ConsoleRunner runner;
+  RunFake(runner, "fds=" + dir.file("fds"));
+  close(stray);
+  std::ifstream in(dir.file("fds"));
+  Lines fds;
+  for (std::string fd; std::getline(in, fd);) fds.push_back(fd);
+  EXPECT_EQ(fds, (Lines{"0", "1", "2"}));
+}
+
+TEST(ConsoleRunner, AnObserverThatThrowsLeavesNoChildBehind) {
+  ConsoleRunner runner;
+  test::RecordingObserver observer;
+  int pid = 0;
+  observer.onLine = [&](const std::string&) {
+    pid = runner.RunningChild().ProcessId;
+    throw std::runtime_error("window gone");
+  };
+  EXPECT_THROW(runner.RunConsoleProgram(FakeEncoder(), "out=x\\n silent", nullptr, {}, &observer),
+               std::runtime_error);
+  EXPECT_FALSE(runner.IsRunning());
+  ASSERT_GT(pid, 0);
+  EXPECT_TRUE(WaitUntilGone(pid, std::chrono::seconds(3)));
+  EXPECT_EQ(RunFake(runner, "exit=1"), 1u);
 }
 
 TEST(ConsoleRunner, TwoHundredRunsLeaveNoDescriptorsAndNoChildren) {

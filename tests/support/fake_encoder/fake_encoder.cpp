@@ -13,6 +13,7 @@
 //   ignore-q         from now on "q" on stdin is read and ignored
 //   q-exit=CODE      the exit code when "q" arrives (default 0)
 //   close-output     close stdout and stderr, keep running
+//   fds=FILE         write the numbers of the open descriptors to FILE
 //   fork-orphan=FILE fork a copy that leaves us at once (so it is not the
 //                    caller's child), writes its pid to FILE and sleeps 30 s
 //   signal=SIG       die by signal SIG
@@ -20,6 +21,7 @@
 //
 // Anything else is written to stderr and ends the program with code 99.
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -153,6 +155,20 @@ void ForkOrphan(const char* pidFile) {
   _exit(0);
 }
 
+void ListDescriptors(const char* file) {
+  std::string text;
+  DIR* dir = opendir("/proc/self/fd");
+  while (dirent* entry = readdir(dir)) {
+    if (entry->d_name[0] == '.' || std::atoi(entry->d_name) == dirfd(dir)) continue;
+    text += entry->d_name;
+    text += '\n';
+  }
+  closedir(dir);
+  int fd = open(file, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  WriteAll(fd, text);
+  close(fd);
+}
+
 void CloseOutput() {
   int null = open("/dev/null", O_WRONLY);
   dup2(null, 1);
@@ -185,6 +201,8 @@ bool Command(const std::string& arg, int argc, char** argv) {
     CloseOutput();
   else if (const char* v = value("fork-orphan="))
     ForkOrphan(v);
+  else if (const char* v = value("fds="))
+    ListDescriptors(v);
   else if (const char* v = value("signal=")) {
     std::signal(std::atoi(v), SIG_DFL);
     raise(std::atoi(v));
