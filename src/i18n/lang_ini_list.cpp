@@ -100,8 +100,7 @@ std::string UserLocaleName() {
   return {};
 }
 
-TLangIniList InitLang(const TLangStartup& startup, TAppStrings& strings,
-                      std::string& languageIni) {
+TLangIniList InitLang(const TLangStartup& startup, TAppStrings& strings, std::string& languageIni) {
   TLangIniList list = PrepareLangIniList(startup.LangDir);
   if (!startup.FirstStart) {
     languageIni = startup.StoredLanguageIni;

@@ -64,8 +64,7 @@ struct TLangStartup {
 // start the stored name wins (and is loaded, when it names a file). At first
 // start the locale's file is loaded, and remembered in languageIni only when
 // it exists. Callers start from SetEN strings.
-TLangIniList InitLang(const TLangStartup& startup, TAppStrings& strings,
-                      std::string& languageIni);
+TLangIniList InitLang(const TLangStartup& startup, TAppStrings& strings, std::string& languageIni);
 
 // The windows that re-label themselves when the language changes, called in
 // the order they were added (options, main, progress, about, errors, file

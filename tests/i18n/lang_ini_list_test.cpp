@@ -75,13 +75,20 @@ TEST_F(LangFolder, FindsItemsByNativeNameAndFileNameIgnoringCaseAndBlanks) {
 
 TEST(LocaleLanguageFile, MapsTheLanguageCodeWhateverTheCountry) {
   const std::vector<std::pair<const char*, const char*>> cases = {
-      {"pt_PT.UTF-8", "Portuguese_BR.ini"}, {"pt_BR.UTF-8", "Portuguese_BR.ini"},
-      {"ca_ES.UTF-8", "English.ini"},       {"zh_TW.UTF-8", "Chinese_Simplified.ini"},
-      {"de_AT@euro", "German.ini"},         {"pl", "Polish.ini"},
-      {"fr_CA", "French.ini"},              {"nb_NO.UTF-8", "Norwegian.ini"},
-      {"sr_RS@latin", "Croatian.ini"},      {"en_GB.UTF-8", "English.ini"},
-      {"C", "English.ini"},                 {"POSIX", "English.ini"},
-      {"C.UTF-8", "English.ini"},           {"", "English.ini"},
+      {"pt_PT.UTF-8", "Portuguese_BR.ini"},
+      {"pt_BR.UTF-8", "Portuguese_BR.ini"},
+      {"ca_ES.UTF-8", "English.ini"},
+      {"zh_TW.UTF-8", "Chinese_Simplified.ini"},
+      {"de_AT@euro", "German.ini"},
+      {"pl", "Polish.ini"},
+      {"fr_CA", "French.ini"},
+      {"nb_NO.UTF-8", "Norwegian.ini"},
+      {"sr_RS@latin", "Croatian.ini"},
+      {"en_GB.UTF-8", "English.ini"},
+      {"C", "English.ini"},
+      {"POSIX", "English.ini"},
+      {"C.UTF-8", "English.ini"},
+      {"", "English.ini"},
       {"PL_pl", "Polish.ini"},
   };
   for (const auto& [locale, file] : cases) EXPECT_EQ(LocaleLanguageFile(locale), file) << locale;
@@ -131,8 +138,7 @@ TEST_F(LangFolder, StartsInTheLocalesLanguageOnlyAtFirstStart) {
       {"later start without a stored language", false, "", "pl_PL", "", nullptr},
       {"later start with a stored file that is gone", false, "Gone.ini", "pl_PL", "Gone.ini",
        nullptr},
-      {"a stored file without INFO still loads", false, "NoInfo.ini", "", "NoInfo.ini",
-       "Hidden"},
+      {"a stored file without INFO still loads", false, "NoInfo.ini", "", "NoInfo.ini", "Hidden"},
   };
   for (const Case& c : cases) {
     TAppStrings strings;

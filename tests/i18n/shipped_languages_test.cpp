@@ -18,8 +18,7 @@ namespace zelmora {
 namespace {
 
 std::string ShippedLangDir() {
-  return JoinPath(ExtractFileDir(ExtractFileDir(ExtractFileDir(ExpandFileName(__FILE__)))),
-                  "lang");
+  return JoinPath(ExtractFileDir(ExtractFileDir(ExtractFileDir(ExpandFileName(__FILE__)))), "lang");
 }
 
 // "SECTION.key" of every key line, in file order.
