@@ -120,11 +120,7 @@ void BM_CalcFooterRecount(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_CalcFooterRecount)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Complexity();
+BENCHMARK(BM_CalcFooterRecount)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity();
 
 }  // namespace
 }  // namespace zelmora

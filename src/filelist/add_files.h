@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/result.h"
@@ -31,6 +32,10 @@ struct TDropResult {
 // Names are taken whole, however long.
 TDropResult HandleDrop(FileListModel& list, std::vector<std::string> names,
                        bool dragAcceptDirectories);
+// The same with the list's own TAppParams.DragAcceptDirectories.
+inline TDropResult HandleDrop(FileListModel& list, std::vector<std::string> names) {
+  return HandleDrop(list, std::move(names), list.Params().DragAcceptDirectories);
+}
 
 // The file named by the first command-line argument, when there is one.
 bool AddFromCommandLine(FileListModel& list, const std::vector<std::string>& arguments);

@@ -31,4 +31,10 @@ std::string ExploreDirectoryCaption(const TAppStrings& strings, const FileListMo
   return ExpandMessageText(strings.Main.actExploreDirectory, list.GetNgDirectory(row));
 }
 
+std::string FileOpenedByIconClick(const FileListModel& list, int row, bool openFileAfterIconClick) {
+  if (!openFileAfterIconClick || !list.IsValidRowIndex(row)) return {};
+  std::string file = list.GetNgFullFileName(row);
+  return FileExists(file) ? file : std::string();
+}
+
 }  // namespace zelmora

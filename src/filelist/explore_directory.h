@@ -8,10 +8,10 @@
 namespace zelmora {
 
 enum class TExploreAction {
-  None,           // no row is selected
-  ShowFile,       // the file manager shows the file selected
-  OpenFolder,     // the file is gone: its folder is opened
-  WarnNoFolder,   // the folder is gone: the warning box is shown
+  None,          // no row is selected
+  ShowFile,      // the file manager shows the file selected
+  OpenFolder,    // the file is gone: its folder is opened
+  WarnNoFolder,  // the folder is gone: the warning box is shown
 };
 
 struct TExploreDecision {
@@ -26,7 +26,10 @@ TExploreDecision DecideExploreDirectory(const FileListModel& list, int row);
 
 // Caption (and hint) of the open-directory command for the current row; an
 // invalid row gives the caption with an empty folder.
-std::string ExploreDirectoryCaption(const TAppStrings& strings, const FileListModel& list,
-                                    int row);
+std::string ExploreDirectoryCaption(const TAppStrings& strings, const FileListModel& list, int row);
+
+// The file a click on a row's icon opens with its associated program: only
+// when that is switched on and the file still exists; empty otherwise.
+std::string FileOpenedByIconClick(const FileListModel& list, int row, bool openFileAfterIconClick);
 
 }  // namespace zelmora

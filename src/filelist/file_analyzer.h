@@ -38,8 +38,7 @@ class MediaFileAnalyzer : public FileAnalyzer {
 public:
   MediaFileAnalyzer(TAppParams& params, ConsoleRunner& runner)
       : m_params(params), m_runner(runner) {}
-  void AnalyzeForList(const std::string& path, TFileAnalysis depth,
-                      TVideoFileInfo& info) override;
+  void AnalyzeForList(const std::string& path, TFileAnalysis depth, TVideoFileInfo& info) override;
   void AnalyzeFull(const std::string& path, TVideoFileInfo& info) override;
 
 private:

@@ -34,10 +34,18 @@ void FileListModel::SetAllChecked(bool checked, bool selectedOnly) {
   Refresh();
 }
 
-void FileListModel::actCheckAll() { SetAllChecked(true, false); }
-void FileListModel::actUncheckAll() { SetAllChecked(false, false); }
-void FileListModel::actCheckSelected() { SetAllChecked(true, true); }
-void FileListModel::actUncheckSelected() { SetAllChecked(false, true); }
+void FileListModel::actCheckAll() {
+  SetAllChecked(true, false);
+}
+void FileListModel::actUncheckAll() {
+  SetAllChecked(false, false);
+}
+void FileListModel::actCheckSelected() {
+  SetAllChecked(true, true);
+}
+void FileListModel::actUncheckSelected() {
+  SetAllChecked(false, true);
+}
 
 void FileListModel::actInvertSelection() {
   m_events.BeginUpdate();

@@ -13,11 +13,11 @@ struct TListActionStates {
   bool actUncheckSelected = false;
   bool actRemoveChecked = false;
   bool actClearFileList = false;
-  bool actSaveFileList = false;       // the list has rows
-  bool actShowHideFileInfo = false;   // the list has rows
-  bool actConvert = false;            // a row is checked
-  bool actSaveBAT = false;            // a row is checked
-  bool actExploreDirectory = false;   // a row is selected
+  bool actSaveFileList = false;      // the list has rows
+  bool actShowHideFileInfo = false;  // the list has rows
+  bool actConvert = false;           // a row is checked
+  bool actSaveBAT = false;           // a row is checked
+  bool actExploreDirectory = false;  // a row is selected
   friend bool operator==(const TListActionStates&, const TListActionStates&) = default;
 };
 

@@ -45,35 +45,64 @@ constexpr std::array<TFileListColumnInfo, FileListColumnCount> Columns = {{
 const std::string* ColumnString(TFileListColumn column, const TAppStrings& strings) {
   const TMainModuleStrings& m = strings.Main;
   switch (column) {
-    case colNo: return &m.colNo;
-    case colActive: return nullptr;
-    case colIcon: return &m.colIcon;
-    case colFileName: return &m.colFile;
-    case colDirectory: return &m.colDirectory;
-    case colSize: return &m.colSize;
-    case colDuration: return &m.colDuration;
-    case colVideo: return &m.colVideo;
-    case colVideoCodec: return &m.colVideoCodec;
-    case colVideoCodecID: return &m.colVideoCodecID;
-    case colVideoProfile: return &m.colVideoProfile;
-    case colVideoBitrate: return &m.colVideoBitrate;
-    case colVideoWidth: return &m.colVideoWidth;
-    case colVideoHeight: return &m.colVideoHeight;
-    case colVideoResolution: return &m.colVideoResolution;
-    case colVideoDisplayAspect: return &m.colVideoDisplayAspect;
-    case colVideoFPS: return &m.colVideoFPS;
-    case colVideoBpp: return &m.colVideoBpp;
-    case colVideoScanType: return &m.colVideoScanType;
-    case colVideoStreamSize: return &m.colVideoStreamSize;
-    case colAudio: return &m.colAudio;
-    case colAudioCodec: return &m.colAudioCodec;
-    case colAudioCodecID: return &m.colAudioCodecID;
-    case colAudioProfile: return &m.colAudioProfile;
-    case colAudioBitrate: return &m.colAudioBitrate;
-    case colAudioChannels: return &m.colAudioChannels;
-    case colAudioSampling: return &m.colAudioSampling;
-    case colAudioStreamSize: return &m.colAudioStreamSize;
-    case colStatus: return &m.colStatus;
+    case colNo:
+      return &m.colNo;
+    case colActive:
+      return nullptr;
+    case colIcon:
+      return &m.colIcon;
+    case colFileName:
+      return &m.colFile;
+    case colDirectory:
+      return &m.colDirectory;
+    case colSize:
+      return &m.colSize;
+    case colDuration:
+      return &m.colDuration;
+    case colVideo:
+      return &m.colVideo;
+    case colVideoCodec:
+      return &m.colVideoCodec;
+    case colVideoCodecID:
+      return &m.colVideoCodecID;
+    case colVideoProfile:
+      return &m.colVideoProfile;
+    case colVideoBitrate:
+      return &m.colVideoBitrate;
+    case colVideoWidth:
+      return &m.colVideoWidth;
+    case colVideoHeight:
+      return &m.colVideoHeight;
+    case colVideoResolution:
+      return &m.colVideoResolution;
+    case colVideoDisplayAspect:
+      return &m.colVideoDisplayAspect;
+    case colVideoFPS:
+      return &m.colVideoFPS;
+    case colVideoBpp:
+      return &m.colVideoBpp;
+    case colVideoScanType:
+      return &m.colVideoScanType;
+    case colVideoStreamSize:
+      return &m.colVideoStreamSize;
+    case colAudio:
+      return &m.colAudio;
+    case colAudioCodec:
+      return &m.colAudioCodec;
+    case colAudioCodecID:
+      return &m.colAudioCodecID;
+    case colAudioProfile:
+      return &m.colAudioProfile;
+    case colAudioBitrate:
+      return &m.colAudioBitrate;
+    case colAudioChannels:
+      return &m.colAudioChannels;
+    case colAudioSampling:
+      return &m.colAudioSampling;
+    case colAudioStreamSize:
+      return &m.colAudioStreamSize;
+    case colStatus:
+      return &m.colStatus;
   }
   return nullptr;
 }
@@ -98,13 +127,18 @@ std::optional<TFileListColumn> FindColumn(std::string_view name) {
 std::string ColumnHeaderText(TFileListColumn column, const TAppStrings& strings) {
   switch (column) {
     case colActive:
-    case colIcon: return {};
+    case colIcon:
+      return {};
     case colFileName:
-    case colDirectory: return " " + *ColumnString(column, strings);
+    case colDirectory:
+      return " " + *ColumnString(column, strings);
     case colVideoBitrate:
-    case colAudioBitrate: return *ColumnString(column, strings) + " [kbit/s]";
-    case colAudioSampling: return *ColumnString(column, strings) + " [Hz]";
-    default: return *ColumnString(column, strings);
+    case colAudioBitrate:
+      return *ColumnString(column, strings) + " [kbit/s]";
+    case colAudioSampling:
+      return *ColumnString(column, strings) + " [Hz]";
+    default:
+      return *ColumnString(column, strings);
   }
 }
 
@@ -123,11 +157,11 @@ std::string ColumnVisibleActionName(TFileListColumn column) {
 const std::vector<std::vector<TFileListColumn>>& ColumnMenuGroups() {
   static const std::vector<std::vector<TFileListColumn>> groups = {
       {colNo, colIcon, colDirectory, colSize, colDuration},
-      {colVideo, colVideoCodec, colVideoCodecID, colVideoProfile, colVideoBitrate,
-       colVideoWidth, colVideoHeight, colVideoResolution, colVideoDisplayAspect, colVideoFPS,
-       colVideoScanType, colVideoBpp, colVideoStreamSize},
-      {colAudio, colAudioProfile, colAudioCodec, colAudioCodecID, colAudioBitrate,
-       colAudioChannels, colAudioSampling, colAudioStreamSize},
+      {colVideo, colVideoCodec, colVideoCodecID, colVideoProfile, colVideoBitrate, colVideoWidth,
+       colVideoHeight, colVideoResolution, colVideoDisplayAspect, colVideoFPS, colVideoScanType,
+       colVideoBpp, colVideoStreamSize},
+      {colAudio, colAudioProfile, colAudioCodec, colAudioCodecID, colAudioBitrate, colAudioChannels,
+       colAudioSampling, colAudioStreamSize},
       {colStatus},
   };
   return groups;

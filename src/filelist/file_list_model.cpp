@@ -17,8 +17,7 @@ bool FileListModel::IsRowChecked(int row) const {
   return IsValidRowIndex(row) && Row(row).Active;
 }
 
-void FileListModel::SetRowStatus(int row, const std::string& text,
-                                 std::optional<TColor> colour) {
+void FileListModel::SetRowStatus(int row, const std::string& text, std::optional<TColor> colour) {
   if (!IsValidRowIndex(row)) return;
   m_rows[static_cast<size_t>(row)].Status = text;
   m_rows[static_cast<size_t>(row)].StatusColour = colour;

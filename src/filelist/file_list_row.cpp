@@ -17,35 +17,64 @@ std::string RowFullFileName(const TFileListRow& row) {
 
 TCellValue CellValue(const TFileListRow& row, TFileListColumn column) {
   switch (column) {
-    case colNo: return row.No;
-    case colActive: return row.Active;
-    case colIcon: return static_cast<int64_t>(row.Icon);
-    case colFileName: return row.FileName;
-    case colDirectory: return row.Directory;
-    case colSize: return row.Size;
-    case colDuration: return row.Duration;
-    case colVideo: return row.Video;
-    case colVideoCodec: return row.VideoCodec;
-    case colVideoCodecID: return row.VideoCodecID;
-    case colVideoProfile: return row.VideoProfile;
-    case colVideoBitrate: return row.VideoBitrate;
-    case colVideoWidth: return row.VideoWidth;
-    case colVideoHeight: return row.VideoHeight;
-    case colVideoResolution: return row.VideoResolution;
-    case colVideoDisplayAspect: return row.VideoDisplayAspect;
-    case colVideoFPS: return row.VideoFPS;
-    case colVideoBpp: return row.VideoBpp;
-    case colVideoScanType: return row.VideoScanType;
-    case colVideoStreamSize: return row.VideoStreamSize;
-    case colAudio: return row.Audio;
-    case colAudioCodec: return row.AudioCodec;
-    case colAudioCodecID: return row.AudioCodecID;
-    case colAudioProfile: return row.AudioProfile;
-    case colAudioBitrate: return row.AudioBitrate;
-    case colAudioChannels: return row.AudioChannels;
-    case colAudioSampling: return row.AudioSampling;
-    case colAudioStreamSize: return row.AudioStreamSize;
-    case colStatus: return row.Status;
+    case colNo:
+      return row.No;
+    case colActive:
+      return row.Active;
+    case colIcon:
+      return static_cast<int64_t>(row.Icon);
+    case colFileName:
+      return row.FileName;
+    case colDirectory:
+      return row.Directory;
+    case colSize:
+      return row.Size;
+    case colDuration:
+      return row.Duration;
+    case colVideo:
+      return row.Video;
+    case colVideoCodec:
+      return row.VideoCodec;
+    case colVideoCodecID:
+      return row.VideoCodecID;
+    case colVideoProfile:
+      return row.VideoProfile;
+    case colVideoBitrate:
+      return row.VideoBitrate;
+    case colVideoWidth:
+      return row.VideoWidth;
+    case colVideoHeight:
+      return row.VideoHeight;
+    case colVideoResolution:
+      return row.VideoResolution;
+    case colVideoDisplayAspect:
+      return row.VideoDisplayAspect;
+    case colVideoFPS:
+      return row.VideoFPS;
+    case colVideoBpp:
+      return row.VideoBpp;
+    case colVideoScanType:
+      return row.VideoScanType;
+    case colVideoStreamSize:
+      return row.VideoStreamSize;
+    case colAudio:
+      return row.Audio;
+    case colAudioCodec:
+      return row.AudioCodec;
+    case colAudioCodecID:
+      return row.AudioCodecID;
+    case colAudioProfile:
+      return row.AudioProfile;
+    case colAudioBitrate:
+      return row.AudioBitrate;
+    case colAudioChannels:
+      return row.AudioChannels;
+    case colAudioSampling:
+      return row.AudioSampling;
+    case colAudioStreamSize:
+      return row.AudioStreamSize;
+    case colStatus:
+      return row.Status;
   }
   return std::monostate{};
 }
@@ -68,23 +97,37 @@ std::string PositiveFixed(double value, int decimals) {
 
 std::string CellText(const TFileListRow& row, TFileListColumn column) {
   switch (column) {
-    case colNo: return FormatThousands(row.No);
+    case colNo:
+      return FormatThousands(row.No);
     case colActive:
-    case colIcon: return {};
-    case colSize: return FormatByteSize(row.Size);
+    case colIcon:
+      return {};
+    case colSize:
+      return FormatByteSize(row.Size);
     case colDuration:
       return row.Duration > 0 ? FormatHms(RoundHalfEven(row.Duration)) : std::string();
-    case colVideoBitrate: return PositiveThousands(row.VideoBitrate);
-    case colVideoWidth: return PositiveThousands(row.VideoWidth);
-    case colVideoHeight: return PositiveThousands(row.VideoHeight);
-    case colVideoFPS: return PositiveFixed(row.VideoFPS, 2);
-    case colVideoBpp: return PositiveFixed(row.VideoBpp, 3);
-    case colVideoStreamSize: return PositiveByteSize(row.VideoStreamSize);
-    case colAudioBitrate: return PositiveThousands(row.AudioBitrate);
-    case colAudioChannels: return PositiveThousands(row.AudioChannels);
-    case colAudioSampling: return PositiveThousands(row.AudioSampling);
-    case colAudioStreamSize: return PositiveByteSize(row.AudioStreamSize);
-    default: return std::get<std::string>(CellValue(row, column));
+    case colVideoBitrate:
+      return PositiveThousands(row.VideoBitrate);
+    case colVideoWidth:
+      return PositiveThousands(row.VideoWidth);
+    case colVideoHeight:
+      return PositiveThousands(row.VideoHeight);
+    case colVideoFPS:
+      return PositiveFixed(row.VideoFPS, 2);
+    case colVideoBpp:
+      return PositiveFixed(row.VideoBpp, 3);
+    case colVideoStreamSize:
+      return PositiveByteSize(row.VideoStreamSize);
+    case colAudioBitrate:
+      return PositiveThousands(row.AudioBitrate);
+    case colAudioChannels:
+      return PositiveThousands(row.AudioChannels);
+    case colAudioSampling:
+      return PositiveThousands(row.AudioSampling);
+    case colAudioStreamSize:
+      return PositiveByteSize(row.AudioStreamSize);
+    default:
+      return std::get<std::string>(CellValue(row, column));
   }
 }
 
@@ -166,8 +209,7 @@ void FillAudioCells(TFileListRow& row, const TAudioStreamInfo& a, const TAppStri
 
 }  // namespace
 
-void FillAnalysisCells(TFileListRow& row, const TVideoFileInfo& info,
-                       const TAppStrings& strings) {
+void FillAnalysisCells(TFileListRow& row, const TVideoFileInfo& info, const TAppStrings& strings) {
   row.Duration = info.Duration;
   if (info.NumberOfVideoStreams > 0) FillVideoCells(row, info.VideoStreams[0], strings);
   if (info.NumberOfAudioStreams > 0) FillAudioCells(row, info.AudioStreams[0], strings);

@@ -64,8 +64,7 @@ std::string CellText(const TFileListRow& row, TFileListColumn column);
 
 // Fills the analysis columns of a row from the record (the cell rules of a
 // file analysed on adding). The record's video and audio stream 0 are used.
-void FillAnalysisCells(TFileListRow& row, const TVideoFileInfo& info,
-                       const TAppStrings& strings);
+void FillAnalysisCells(TFileListRow& row, const TVideoFileInfo& info, const TAppStrings& strings);
 
 // The pieces of those rules, exposed for the window and for tests.
 std::string VideoSummaryText(const TVideoStreamInfo& video);

@@ -78,7 +78,8 @@ private:
       if (statError) continue;
       const std::string name = it->path().filename().string();
       if (fs::is_directory(status)) {
-        if (folder.depth < m_maxDepth) queue.push_back({JoinName(folder.dir, name), folder.depth + 1});
+        if (folder.depth < m_maxDepth)
+          queue.push_back({JoinName(folder.dir, name), folder.depth + 1});
         continue;
       }
       if (fs::is_symlink(status) && IsLinkToFolder(*it)) continue;

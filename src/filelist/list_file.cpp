@@ -14,8 +14,8 @@ std::u16string Utf16Units(std::string_view bytes, bool bigEndian) {
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const auto first = static_cast<unsigned char>(bytes[i]);
     const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    units.push_back(static_cast<char16_t>(bigEndian ? (first << 8) | second
-                                                    : (second << 8) | first));
+    units.push_back(
+        static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
   }
   return units;
 }

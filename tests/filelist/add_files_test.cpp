@@ -1,10 +1,11 @@
+#include "filelist/add_files.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "file_list_fixture.h"
-#include "filelist/add_files.h"
 #include "filelist/folder_scan.h"
 
 namespace zelmora::test {
@@ -34,9 +35,9 @@ TEST_F(FileListTest, FolderSearchOrdersFoldersWithoutRegardToCaseAndSkipsLinksTo
   fs::create_directory_symlink(dir.path(), dir.file("a/loop"));
   fs::create_symlink(dir.file("top.webm"), dir.file("a/link.webm"));
   const std::vector<std::string> found = FindSupportedFilesInTree(dir.path());
-  const std::vector<std::string> expected = {
-      dir.file("top.webm"), dir.file("a/link.webm"), dir.file("a/x.webm"),
-      dir.file("a/Y.webm"), dir.file("b/2.webm"),    dir.file("B c/1.webm")};
+  const std::vector<std::string> expected = {dir.file("top.webm"), dir.file("a/link.webm"),
+                                             dir.file("a/x.webm"), dir.file("a/Y.webm"),
+                                             dir.file("b/2.webm"), dir.file("B c/1.webm")};
   EXPECT_EQ(found, expected);
   // The link to an already listed file is the same file: one row.
   EXPECT_EQ(AddFolder(list, dir.path()), 5);
@@ -76,9 +77,11 @@ TEST_F(FileListTest, ADropLoadsListFilesAndAddsVideosInSortedOrder) {
 TEST_F(FileListTest, ADroppedFolderIsSearchedOnlyWhenFoldersAreAccepted) {
   MakeFile("drop/one.webm");
   MakeFile("drop/sub/two.webm");
-  EXPECT_EQ(HandleDrop(list, {dir.file("drop")}, false).Added, 0);
+  params.DragAcceptDirectories = false;
+  EXPECT_EQ(HandleDrop(list, {dir.file("drop")}).Added, 0);
   EXPECT_EQ(list.RowCount(), 0);
-  EXPECT_EQ(HandleDrop(list, {dir.file("drop")}, true).Added, 2);
+  params.DragAcceptDirectories = true;
+  EXPECT_EQ(HandleDrop(list, {dir.file("drop")}).Added, 2);
   EXPECT_EQ(events.initialFolders.back(), dir.file("drop"));
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "filelist/audio_track_list.h"
+
+#include <gtest/gtest.h>
 
 namespace zelmora::test {
 namespace {

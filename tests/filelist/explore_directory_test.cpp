@@ -1,7 +1,9 @@
+#include "filelist/explore_directory.h"
+
 #include <filesystem>
 
 #include "file_list_fixture.h"
-#include "filelist/explore_directory.h"
+#include "filelist/add_files.h"
 
 namespace zelmora::test {
 namespace {
@@ -32,10 +34,20 @@ TEST_F(FileListTest, OpenDirectoryLooksAtWhatExistsNow) {
   EXPECT_EQ(DecideExploreDirectory(list, 3).Action, TExploreAction::None);
 }
 
+TEST_F(FileListTest, AnIconClickOpensTheFileOnlyWhenAllowedAndPresent) {
+  const std::string kept = MakeFile("a.webm");
+  const std::string deleted = MakeFile("b.webm");
+  AddFiles(list, {kept, deleted});
+  fs::remove(deleted);
+  EXPECT_EQ(FileOpenedByIconClick(list, 0, true), kept);
+  EXPECT_EQ(FileOpenedByIconClick(list, 0, false), "");
+  EXPECT_EQ(FileOpenedByIconClick(list, 1, true), "");
+  EXPECT_EQ(FileOpenedByIconClick(list, 2, true), "");
+}
+
 TEST_F(FileListTest, TheOpenDirectoryCaptionNamesTheRowsFolder) {
   AddNamed({"a.webm"});
-  EXPECT_EQ(ExploreDirectoryCaption(strings, list, 0),
-            "Open directory \"" + dir.path() + "\"");
+  EXPECT_EQ(ExploreDirectoryCaption(strings, list, 0), "Open directory \"" + dir.path() + "\"");
   EXPECT_EQ(ExploreDirectoryCaption(strings, list, -1), "Open directory \"\"");
 }
 

@@ -17,9 +17,9 @@ TEST(FormatHmsTest, RoundsToWholeSecondsWithCarry) {
     int64_t ms;
     const char* text;
   };
-  const Case cases[] = {{0, "00:00:00"},         {-5, "00:00:00"},       {499, "00:00:00"},
-                        {500, "00:00:01"},       {59500, "00:01:00"},    {120000, "00:02:00"},
-                        {3599500, "01:00:00"},   {86399000, "23:59:59"}, {360000000, "100:00:00"}};
+  const Case cases[] = {{0, "00:00:00"},       {-5, "00:00:00"},       {499, "00:00:00"},
+                        {500, "00:00:01"},     {59500, "00:01:00"},    {120000, "00:02:00"},
+                        {3599500, "01:00:00"}, {86399000, "23:59:59"}, {360000000, "100:00:00"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ms);
     EXPECT_EQ(FormatHms(c.ms), c.text);
@@ -170,9 +170,7 @@ protected:
     row.Active = checked;
     return row;
   }
-  std::string Footer(TFileListColumn column) {
-    return ComputeFooter(rows, strings).Text(column);
-  }
+  std::string Footer(TFileListColumn column) { return ComputeFooter(rows, strings).Text(column); }
   TAppStrings strings;
   std::vector<TFileListRow> rows;
 };

@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "filelist/file_list_actions.h"
 #include "file_list_fixture.h"
+#include "filelist/file_list_actions.h"
 
 namespace zelmora::test {
 namespace {

@@ -1,10 +1,11 @@
+#include "filelist/list_file.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/files.h"
 #include "base/paths.h"
 #include "file_list_fixture.h"
-#include "filelist/list_file.h"
 
 namespace zelmora::test {
 namespace {
@@ -84,9 +85,9 @@ TEST_F(FileListTest, LoadingSkipsListedMissingAndUnsupportedLines) {
   AddNamed({"a.webm"});
   MakeFile("b.webm");
   MakeFile("notes.txt");
-  const std::string listFile = MakeFile(
-      "files.lst", dir.path() + "/./a.webm\r\n\r\n" + dir.file("missing.webm") + "\n" +
-                       dir.file("notes.txt") + "\r\n" + dir.path() + "/sub/../b.webm");
+  const std::string listFile =
+      MakeFile("files.lst", dir.path() + "/./a.webm\r\n\r\n" + dir.file("missing.webm") + "\n" +
+                                dir.file("notes.txt") + "\r\n" + dir.path() + "/sub/../b.webm");
   ASSERT_TRUE(LoadFileListCommand(list, listFile).ok());
   EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.webm", "b.webm"}));
   EXPECT_EQ(events.initialFolders, std::vector<std::string>{dir.path()});

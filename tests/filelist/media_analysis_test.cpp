@@ -66,11 +66,33 @@ TEST_F(AnalysedListTest, AFileWithoutVideoHasEmptyVideoColumnsAndNoFooterAverage
 TEST_F(AnalysedListTest, TheAudioTrackListFollowsTheSelectedRow) {
   ZELMORA_SKIP_WITHOUT_FFMPEG();
   const std::string twoTracks = dir.file("two.mkv");
-  ASSERT_EQ(RunProgram({FfmpegPath(), "-v", "error", "-y", "-f", "lavfi", "-i",
-                        "testsrc=size=64x48:rate=10:duration=0.5", "-f", "lavfi", "-i",
-                        "sine=duration=0.5", "-f", "lavfi", "-i",
-                        "sine=frequency=880:duration=0.5", "-map", "0", "-map", "1", "-map", "2",
-                        "-c:v", "mpeg4", "-metadata:s:a:1", "language=ger", twoTracks}),
+  ASSERT_EQ(RunProgram({FfmpegPath(),
+                        "-v",
+                        "error",
+                        "-y",
+                        "-f",
+                        "lavfi",
+                        "-i",
+                        "testsrc=size=64x48:rate=10:duration=0.5",
+                        "-f",
+                        "lavfi",
+                        "-i",
+                        "sine=duration=0.5",
+                        "-f",
+                        "lavfi",
+                        "-i",
+                        "sine=frequency=880:duration=0.5",
+                        "-map",
+                        "0",
+                        "-map",
+                        "1",
+                        "-map",
+                        "2",
+                        "-c:v",
+                        "mpeg4",
+                        "-metadata:s:a:1",
+                        "language=ger",
+                        twoTracks}),
             0);
   const std::string oneTrack = MakeClip(dir.path(), "one.mkv", {.codecArgs = {"-c:v", "mpeg4"}});
   params.FileAnalysis = TFileAnalysis::faNone;

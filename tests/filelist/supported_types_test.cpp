@@ -1,7 +1,8 @@
+#include "filelist/supported_types.h"
+
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "filelist/supported_types.h"
 #include "i18n/app_strings.h"
 
 namespace zelmora::test {
@@ -13,11 +14,20 @@ TEST(SupportedTypesTest, TheExtensionAfterTheLastDotDecides) {
     bool supported;
   };
   const Case cases[] = {
-      {"clip.webm", true},        {"clip.Webm", true},       {"CLIP.WEBM", true},
-      {"clip.webm.part", false},  {"clip", false},           {"/a.webm/clip", false},
-      {"movie.dvr-ms", true},     {"track.TRUE-HD", true},   {"a.b.mkv", true},
-      {"clip.", false},           {".webm", true},           {"/dir.avi/x.txt", false},
-      {"", false},                {"clip.webm ", false},
+      {"clip.webm", true},
+      {"clip.Webm", true},
+      {"CLIP.WEBM", true},
+      {"clip.webm.part", false},
+      {"clip", false},
+      {"/a.webm/clip", false},
+      {"movie.dvr-ms", true},
+      {"track.TRUE-HD", true},
+      {"a.b.mkv", true},
+      {"clip.", false},
+      {".webm", true},
+      {"/dir.avi/x.txt", false},
+      {"", false},
+      {"clip.webm ", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
