@@ -47,41 +47,34 @@ ConversionRun::RowResult ConversionRun::ConvertRow(const ConversionJob& job, int
 // when that folder cannot be made.
 std::optional<std::string> ConversionRun::OutputFileFor(const ConversionJob& job,
                                                         const std::string& input) {
-  std::string output = input;
+  const std::string& dir = job.Options.OutDir;
   if (!job.Options.OutIn) {
-    const std::string& dir = job.Options.OutDir;
     if (!DirectoryExists(dir) && !dir.empty()) (void)CreateDirectories(dir);
     if (!DirectoryExists(dir)) {
       m_view.ShowWarning(ExpandMessageText(m_context.Strings.Main.CantCreateDirectory, dir));
       return std::nullopt;
     }
-    output = JoinPath(NormalizeDir(dir), ExtractFileName(input));
   }
-  return ChangeFileExt(output, GetExt(job.Settings, true));
+  return OutputPathFor(job.Options.OutIn, dir, input, GetExt(job.Settings, true));
 }
 
-// The if-exists policy; false when the file is skipped. An output that is
-// the input itself is always renamed: the run never writes over its input.
+// The if-exists policy; false when the file is not converted.
 bool ConversionRun::ApplyExistsPolicy(const ConversionJob& job, FileJob& file) {
   const TAppStrings& strings = m_context.Strings;
-  if (!PathExists(file.Output)) return true;
-  const TOutputExists policy = EffectiveOutputExists(job.Options.OutputExists);
-  if (policy == oeRename || IsSameFile(file.Output, file.Input)) {
-    file.Output = UniqueFileName(file.Output, "_", 3);
-    file.Status = strings.Main.OK_Renamed;
-    if (!file.Output.empty()) return true;
-    // Every numbered name is taken: nothing can be written for this file.
-    file.Status = strings.Main.Error;
-  } else if (policy == oeOverwrite) {
-    file.Status = strings.Main.OK_Overwritten;
+  TOutputDecision decision = DecideOutput(file.Output, file.Input, job.Options.OutputExists);
+  if (decision.Renamed) file.Status = strings.Main.OK_Renamed;
+  if (decision.Overwritten) file.Status = strings.Main.OK_Overwritten;
+  if (decision.Action == TOutputAction::oaWrite) {
+    file.Output = decision.Output;
     return true;
-  } else {
-    file.Status = strings.Main.Skipped;
   }
+  // With every numbered name taken nothing can be written for this file.
+  file.Status = decision.Action == TOutputAction::oaSkip ? strings.Main.Skipped
+                                                          : strings.Main.Error;
   if (!m_context.ConversionState.BatchFileMode) m_rows.SetRowStatus(file.Row, file.Status);
   m_view.SetStatusText(file.Status);
   m_view.SetOutputFileText(SkippedOutputLabel(file.Output));
-  m_view.FileFinished(file.Row, file.Status, file.Status != strings.Main.Error);
+  m_view.FileFinished(file.Row, file.Status, decision.Action == TOutputAction::oaSkip);
   return false;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/paths.h"
+#include "core/output_options.h"
 
 namespace zelmora {
 
@@ -55,6 +56,30 @@ void ClearLogs(const std::string& logDir) {
     unlink(file.c_str());
   }
   rmdir(logDir.c_str());
+}
+
+std::string OutputPathFor(bool outIn, const std::string& outDir, const std::string& input,
+                          const std::string& ext) {
+  std::string output = outIn ? input : JoinPath(NormalizeDir(outDir), ExtractFileName(input));
+  return ChangeFileExt(output, ext);
+}
+
+TOutputDecision DecideOutput(const std::string& output, const std::string& input,
+                             int outputExists) {
+  TOutputDecision decision;
+  decision.Output = output;
+  if (!PathExists(output)) return decision;
+  const TOutputExists policy = EffectiveOutputExists(outputExists);
+  if (policy == oeRename || IsSameFile(output, input)) {
+    decision.Output = UniqueFileName(output, "_", 3);
+    decision.Renamed = true;
+    if (decision.Output.empty()) decision.Action = TOutputAction::oaNoFreeName;
+  } else if (policy == oeOverwrite) {
+    decision.Overwritten = true;
+  } else {
+    decision.Action = TOutputAction::oaSkip;
+  }
+  return decision;
 }
 
 namespace {

@@ -8,6 +8,16 @@
 
 namespace zelmora {
 
+enum class TOutputAction { oaWrite, oaSkip, oaNoFreeName };
+
+// What the if-exists policy makes of an output path.
+struct TOutputDecision {
+  std::string Output;  // the name to write (renamed when needed)
+  TOutputAction Action = TOutputAction::oaWrite;
+  bool Renamed = false;
+  bool Overwritten = false;
+};
+
 // The files the conversion run works with and the texts it shows for them.
 
 // The input path of a row: every run of "/" becomes one "/". An absolute
@@ -38,6 +48,16 @@ inline constexpr std::array<const char*, 7> TwoPassLogFiles = {
 // Deletes the two-pass log files from logDir (a write-protected one is made
 // writable first), then the folder when it is empty. Errors are ignored.
 void ClearLogs(const std::string& logDir);
+
+// The output path of an input before the if-exists policy: beside the input
+// or in outDir, with the output format's extension (ext with its dot).
+std::string OutputPathFor(bool outIn, const std::string& outDir, const std::string& input,
+                          const std::string& ext);
+
+// The if-exists policy (an index outside the list reads as Rename). An
+// output that is the input itself is always renamed, whatever the policy.
+TOutputDecision DecideOutput(const std::string& output, const std::string& input,
+                             int outputExists);
 
 // The progress window's output-file label: the folder (with its trailing
 // "/") on a dark badge and the name in bold while converting; a light badge
