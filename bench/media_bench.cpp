@@ -66,9 +66,10 @@ Args KindArgs(const std::string& ext, int i) {
   if (ext == "avi") a.insert(a.end(), {"-c:v", "libxvid", "-c:a", "libmp3lame"});
   if (ext == "flv") a.insert(a.end(), {"-c:v", "flv", "-c:a", "libmp3lame"});
   if (ext == "mkv")
-    a.insert(a.end(), {"-f", "lavfi", "-i", sine(1), "-f", "lavfi", "-i", sine(2), "-map", "0",
-                       "-map", "1", "-map", "2", "-map", "3", "-c:v", "libx264", "-preset",
-                       "ultrafast", "-c:a:0", "aac", "-c:a:1", "libvorbis", "-c:a:2", "ac3"});
+    a.insert(a.end(), {"-f",    "lavfi",  "-i",        sine(1),   "-f",      "lavfi",     "-i",
+                       sine(2), "-map",   "0",         "-map",    "1",       "-map",      "2",
+                       "-map",  "3",      "-c:v",      "libx264", "-preset", "ultrafast", "-c:a:0",
+                       "aac",   "-c:a:1", "libvorbis", "-c:a:2",  "ac3"});
   return a;
 }
 
@@ -112,6 +113,7 @@ void BM_Analyze(benchmark::State& state) {
   }
   ConsoleRunner runner;
   size_t next = 0;
+  int64_t probed = 0;
   for (auto _ : state) {
     const std::string& file = b.files[next++ % b.files.size()];
     TVideoFileInfo info;
@@ -120,8 +122,12 @@ void BM_Analyze(benchmark::State& state) {
     else
       AnalyzeAddedFile(static_cast<TFileAnalysis>(state.range(0)), runner, file, b.ffmpeg,
                        b.library, info);
+    if (info.StreamsStr[0].StreamExists) ++probed;
     benchmark::DoNotOptimize(info.FileSize);
   }
+  // The share of files that ran ffmpeg: the add depth probes only those
+  // whose MediaInfo data lacks the video bitrate or frame rate.
+  state.counters["probed"] = static_cast<double>(probed) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_Analyze)
     ->ArgName("depth_none0_quick1_add2_full3")
@@ -145,6 +151,24 @@ void BM_MediainfoProcessPerFile(benchmark::State& state) {
 }
 BENCHMARK(BM_MediainfoProcessPerFile)
     ->Iterations(5 * FilesPerKind)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// What starting each tool costs on its own, which is most of a probe.
+void BM_ToolStart(benchmark::State& state) {
+  BenchFiles& b = Files();
+  Args args = state.range(0) == 0 ? Args{b.ffmpeg, "-version"} : Args{b.mediainfoTool, "--Version"};
+  if (args[0].empty()) {
+    state.SkipWithError("the tool is not installed");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(RunAndDrain(args));
+}
+BENCHMARK(BM_ToolStart)
+    ->ArgName("ffmpeg0_mediainfo1")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(50)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
