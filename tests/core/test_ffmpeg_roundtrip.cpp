@@ -1,0 +1,304 @@
+// Every codec choice, built into a command line, split like the runner splits
+// it and run through the real ffmpeg on a tiny generated WebM clip; the
+// result is read back with "ffmpeg -i".
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "base/command_line.h"
+#include "builder_fixture.h"
+#include "support/media_clips.h"
+#include "support/spawn.h"
+#include "support/temp_dir.h"
+
+namespace zelmora {
+namespace {
+
+using test::BuilderFixture;
+
+struct ProbedFile {
+  std::string video;  // ffmpeg's codec name, "" when there is no video stream
+  std::string audio;
+  std::string videoSize;  // "160x120"
+  std::string description;
+};
+
+ProbedFile Probe(const std::string& file) {
+  const auto result = test::Spawn({test::FfmpegPath(), "-hide_banner", "-i", file});
+  ProbedFile probed;
+  probed.description = result.output;
+  static const std::regex video(R"(Stream #0:\d+.*: Video: ([a-z0-9_]+).*?, (\d+x\d+))");
+  static const std::regex audio(R"(Stream #0:\d+.*: Audio: ([a-z0-9_]+))");
+  std::smatch match;
+  if (std::regex_search(result.output, match, video)) {
+    probed.video = match[1];
+    probed.videoSize = match[2];
+  }
+  if (std::regex_search(result.output, match, audio)) probed.audio = match[1];
+  return probed;
+}
+
+// The clip as the analysis describes it: 160 x 120 at 25 fps, one mono
+// 44.1 kHz Vorbis track; WebM gives no stream bitrates.
+void DescribeClip(TVideoFileInfo& info) {
+  info = TVideoFileInfo{};
+  TVideoStreamInfo& video = info.VideoStreams[0];
+  video.Width = 160;
+  video.Height = 120;
+  video.FPS = 25;
+  video.StreamIndex = 0;
+  info.NumberOfVideoStreams = 1;
+  TAudioStreamInfo& audio = info.AudioStreams[0];
+  audio.Channels = 1;
+  audio.SamplingRate = 44100;
+  audio.StreamIndex = 1;
+  audio.CodecFF = "vorbis";
+  info.NumberOfAudioStreams = 1;
+}
+
+class FfmpegRoundTrip : public testing::Test {
+protected:
+  void SetUp() override {
+    ZELMORA_SKIP_WITHOUT_FFMPEG();
+    test::ClipOptions clip;
+    clip.codecArgs = {"-c:v", "libvpx", "-c:a", "libvorbis"};
+    m_input = test::MakeClip(m_dir.path(), "in 'clip' $1.webm", clip);
+    ASSERT_FALSE(m_input.empty());
+    DescribeClip(m_fixture.info);
+    static const bool fdkAac = test::Spawn({test::FfmpegPath(), "-hide_banner", "-encoders"})
+                                   .output.find(" libfdk_aac ") != std::string::npos;
+    if (fdkAac) m_fixture.encoders.insert("libfdk_aac");
+  }
+
+  // Builds the pieces, runs ffmpeg once or for both passes and reads the
+  // output back; a failed run fails the test with ffmpeg's own words.
+  ProbedFile Convert(const std::string& outputName = "out \"q\" $x") {
+    EncoderSettings& s = m_fixture.settings;
+    const std::string output = m_dir.file(outputName + GetExt(s, true));
+    const auto pieces = BuildCommandPieces(m_fixture.input());
+    EXPECT_TRUE(pieces) << "a piece was rejected";
+    if (!pieces) return {};
+    std::vector<std::string> lines;
+    std::string workDir;
+    if (TwoPassRule(s)) {
+      workDir = m_dir.mkdir("logs");
+      lines = {TwoPassCommandLine(*pieces, s, m_input, output, 1),
+               TwoPassCommandLine(*pieces, s, m_input, output, 2)};
+    } else {
+      lines = {OnePassCommandLine(*pieces, s, m_input, output)};
+    }
+    for (const std::string& line : lines) {
+      const auto argv = SplitCommandLine(QuoteArgument(test::FfmpegPath()) + " " + line);
+      const auto result = test::Spawn(argv, workDir);
+      EXPECT_EQ(result.exitCode, 0) << line << "\n" << result.output;
+      if (result.exitCode != 0) return {};
+    }
+    return Probe(output);
+  }
+
+  test::TempDir m_dir;
+  std::string m_input;
+  BuilderFixture m_fixture;
+};
+
+struct VideoCodecCase {
+  const char* name;
+  int codec;
+  const char* probedVideo;
+};
+
+class AviVideoCodecs : public FfmpegRoundTrip,
+                       public testing::WithParamInterface<VideoCodecCase> {};
+
+TEST_P(AviVideoCodecs, ConvertWithAutoAudio) {
+  m_fixture.settings.Avi.VideoCodec = GetParam().codec;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, GetParam().probedVideo) << out.description;
+  EXPECT_EQ(out.videoSize, "160x120") << out.description;
+  EXPECT_EQ(out.audio, "mp3") << out.description;
+}
+
+INSTANTIATE_TEST_SUITE_P(Codecs, AviVideoCodecs,
+                         testing::Values(VideoCodecCase{"Xvid", vcXvid, "mpeg4"},
+                                         VideoCodecCase{"DivX3", vcDivX3, "msmpeg4v3"},
+                                         VideoCodecCase{"H264", vcH264, "h264"},
+                                         VideoCodecCase{"Mpeg4", vcMpeg4, "mpeg4"},
+                                         VideoCodecCase{"MsMpeg4v2", vcMsMpeg4v2, "msmpeg4v2"},
+                                         VideoCodecCase{"Wmv1", vcWmv1, "wmv1"},
+                                         VideoCodecCase{"Wmv2", vcWmv2, "wmv2"},
+                                         VideoCodecCase{"MotionJpeg", vcMotionJpeg, "mjpeg"},
+                                         VideoCodecCase{"HuffYuv", vcHuffYuv, "huffyuv"},
+                                         VideoCodecCase{"Copy", vcCopy, "vp8"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct AudioCodecCase {
+  const char* name;
+  int codec;
+  const char* probedAudio;
+};
+
+class AviAudioCodecs : public FfmpegRoundTrip,
+                       public testing::WithParamInterface<AudioCodecCase> {};
+
+TEST_P(AviAudioCodecs, ConvertWithXvid) {
+  m_fixture.settings.Audio.AudioCodec = GetParam().codec;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "mpeg4") << out.description;
+  EXPECT_EQ(out.audio, GetParam().probedAudio) << out.description;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codecs, AviAudioCodecs,
+    testing::Values(AudioCodecCase{"Auto", acAuto, "mp3"}, AudioCodecCase{"Mp3", acMp3, "mp3"},
+                    AudioCodecCase{"Mp2", acMp2, "mp2"}, AudioCodecCase{"Ac3", acAc3, "ac3"},
+                    AudioCodecCase{"Aac", acAac, "aac"}, AudioCodecCase{"Wma1", acWma1, "wmav1"},
+                    AudioCodecCase{"Wma2", acWma2, "wmav2"},
+                    AudioCodecCase{"Pcm", acPcm, "pcm_s16le"},
+                    AudioCodecCase{"Copy", acCopy, "vorbis"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MpgCase {
+  const char* name;
+  int format;
+  int version;
+  int audioCodec;
+  const char* probedVideo;
+  const char* probedAudio;
+  const char* size;
+};
+
+class MpgFormats : public FfmpegRoundTrip, public testing::WithParamInterface<MpgCase> {};
+
+TEST_P(MpgFormats, Convert) {
+  EncoderSettings& s = m_fixture.settings;
+  s.OutputFormat = TOutputFormat::ofMPG;
+  s.Mpg.VideoFormat = GetParam().format;
+  s.Mpg.MPEGVersion = GetParam().version;
+  s.Audio.AudioCodec = GetParam().audioCodec;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, GetParam().probedVideo) << out.description;
+  EXPECT_EQ(out.audio, GetParam().probedAudio) << out.description;
+  EXPECT_EQ(out.videoSize, GetParam().size) << out.description;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, MpgFormats,
+    testing::Values(
+        MpgCase{"CustomMpeg1", mfCustom, 0, acAuto, "mpeg1video", "mp2", "160x120"},
+        MpgCase{"CustomMpeg2", mfCustom, 1, acAuto, "mpeg2video", "mp2", "160x120"},
+        MpgCase{"PalDvd", mfPalDvd, 0, acAuto, "mpeg2video", "ac3", "720x576"},
+        MpgCase{"NtscDvd", mfNtscDvd, 0, acAuto, "mpeg2video", "ac3", "720x480"},
+        MpgCase{"CustomWithMp3", mfCustom, 0, acMp3, "mpeg1video", "mp3", "160x120"},
+        MpgCase{"CustomWithAc3", mfCustom, 0, acAc3, "mpeg1video", "ac3", "160x120"},
+        // The program stream cannot hold these; they fall back to MP2.
+        MpgCase{"CustomWithAacGetsMp2", mfCustom, 0, acAac, "mpeg1video", "mp2", "160x120"},
+        MpgCase{"CustomWithWma2GetsMp2", mfCustom, 0, acWma2, "mpeg1video", "mp2", "160x120"},
+        MpgCase{"CustomWithCopiedVorbisGetsMp2", mfCustom, 0, acCopy, "mpeg1video", "mp2",
+                "160x120"},
+        MpgCase{"CustomWithPcm", mfCustom, 0, acPcm, "mpeg1video", "pcm_dvd", "160x120"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FfmpegRoundTrip, TwoPassXvidRunsBothPassesInTheLogFolder) {
+  m_fixture.settings.Avi.Video2Pass = true;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "mpeg4") << out.description;
+  EXPECT_EQ(out.audio, "mp3");
+}
+
+TEST_F(FfmpegRoundTrip, TwoPassH264RunsBothPassesInTheLogFolder) {
+  m_fixture.settings.Avi.VideoCodec = vcH264;
+  m_fixture.settings.Avi.Video2Pass = true;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "h264") << out.description;
+  const auto logs = test::Spawn({"ls", m_dir.file("logs")});
+  // The statistics stay in the log folder, where the run removes them.
+  EXPECT_NE(logs.output.find("ffmpeg2pass-0.log"), std::string::npos) << logs.output;
+}
+
+TEST_F(FfmpegRoundTrip, TwoPassMpeg2) {
+  m_fixture.settings.OutputFormat = TOutputFormat::ofMPG;
+  m_fixture.settings.Mpg.MPEGVersion = 1;
+  m_fixture.settings.Mpg.Video2Pass = true;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "mpeg2video") << out.description;
+}
+
+TEST_F(FfmpegRoundTrip, EveryFilterAndAudioSettingTogether) {
+  EncoderSettings& s = m_fixture.settings;
+  TAdvancedSettings& a = s.Advanced;
+  a.Resolution = rsCustom;
+  a.ResWidth = 98;
+  a.ResHeight = 62;
+  a.CropTop = a.CropBottom = a.CropLeft = a.CropRight = 8;
+  a.Interlacing = ilDeinterlace;
+  a.Brightness = true;
+  a.BrightnessValue = 3;
+  a.Saturation = true;
+  a.SaturationValue = 15;
+  a.FlipHorizontal = a.FlipVertical = a.Negative = true;
+  a.ConvertColors = true;
+  a.ConvertColorsValue = ccSepia;
+  a.Rotate = true;
+  a.RotateValue = "90";
+  a.ForceVideoTag = true;
+  a.VideoTag = "DX50";
+  a.AdditionalParams = "-metadata title=\"a b\"";
+  s.Avi.VideoAspect = "16:9";
+  s.Avi.VideoFPS = "12,5";
+  s.Audio.AudioSampling = "22050";
+  s.Audio.AudioChannels = chStereo;
+  s.Audio.Volume = 150;
+  s.Audio.AudioTrackNo = 1;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "mpeg4") << out.description;
+  EXPECT_EQ(out.videoSize, "98x62") << out.description;
+  EXPECT_NE(out.description.find("DX50"), std::string::npos) << out.description;
+  EXPECT_NE(out.description.find("DAR 16:9"), std::string::npos) << out.description;
+  EXPECT_NE(out.description.find("12.50 fps"), std::string::npos) << out.description;
+  EXPECT_NE(out.description.find("22050 Hz, stereo"), std::string::npos) << out.description;
+  EXPECT_NE(out.description.find("title           : a b"), std::string::npos) << out.description;
+}
+
+TEST_F(FfmpegRoundTrip, CopiedStreamsIgnoreFiltersVolumeAndDeinterlacing) {
+  EncoderSettings& s = m_fixture.settings;
+  s.Avi.VideoCodec = vcCopy;
+  s.Audio.AudioCodec = acCopy;
+  s.Audio.Volume = 250;
+  s.Advanced.Interlacing = ilDeinterlace;
+  s.Advanced.FlipHorizontal = true;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "vp8") << out.description;
+  EXPECT_EQ(out.audio, "vorbis") << out.description;
+}
+
+TEST_F(FfmpegRoundTrip, OutputWithoutVideoOrWithoutAudio) {
+  m_fixture.settings.Avi.DoNotCopyVideo = true;
+  m_fixture.settings.Advanced.Interlacing = ilDeinterlace;
+  ProbedFile out = Convert("audio only");
+  EXPECT_EQ(out.video, "") << out.description;
+  EXPECT_EQ(out.audio, "mp3") << out.description;
+  m_fixture.settings.Avi.DoNotCopyVideo = false;
+  m_fixture.settings.Audio.DoNotCopyAudio = true;
+  out = Convert("video only");
+  EXPECT_EQ(out.video, "mpeg4") << out.description;
+  EXPECT_EQ(out.audio, "") << out.description;
+}
+
+TEST_F(FfmpegRoundTrip, OddSourceSizeIsEncodedEven) {
+  test::ClipOptions clip;
+  clip.width = 161;
+  clip.height = 119;
+  clip.audio = false;
+  clip.codecArgs = {"-c:v", "libvpx"};
+  m_input = test::MakeClip(m_dir.path(), "-odd.webm", clip);
+  m_fixture.info.VideoStreams[0].Width = 161;
+  m_fixture.info.VideoStreams[0].Height = 119;
+  m_fixture.info.NumberOfAudioStreams = 0;
+  m_fixture.settings.Avi.VideoCodec = vcH264;
+  const ProbedFile out = Convert("-odd");
+  EXPECT_EQ(out.video, "h264") << out.description;
+  EXPECT_EQ(out.videoSize, "162x120") << out.description;
+}
+
+}  // namespace
+}  // namespace zelmora
