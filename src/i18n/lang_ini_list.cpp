@@ -1,7 +1,6 @@
 #include "i18n/lang_ini_list.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "base/files.h"
@@ -18,7 +17,7 @@ namespace {
 // The language files a locale's language code leads to. Languages that share
 // one file (every Portuguese, every Chinese, the Norwegian variants, the
 // languages written with Croatian letters) list each of their codes.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 40> LocaleFiles{{
+constexpr std::pair<std::string_view, std::string_view> LocaleFiles[] = {
     {"ar", "Arabic.ini"},     {"bg", "Bulgarian.ini"},     {"zh", "Chinese_Simplified.ini"},
     {"cs", "Czech.ini"},      {"da", "Danish.ini"},        {"de", "German.ini"},
     {"el", "Greek.ini"},      {"es", "Spanish.ini"},       {"fi", "Finnish.ini"},
@@ -33,7 +32,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 40> LocaleFi
     {"uk", "Ukrainian.ini"},  {"be", "Belarusian.ini"},    {"sl", "Slovenian.ini"},
     {"et", "Estonian.ini"},   {"lv", "Latvian.ini"},       {"lt", "Lithuanian.ini"},
     {"vi", "Vietnamese.ini"},
-}};
+};
 
 bool SameTrimmedText(std::string_view a, std::string_view b) {
   return UpperCase(Trim(a)) == UpperCase(Trim(b));
