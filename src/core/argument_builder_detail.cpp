@@ -15,20 +15,21 @@ std::string RemoveDoubleQuotes(std::string_view piece) {
   return ReplaceAll(piece, "\"", "");
 }
 
-bool AppendTypedFps(const BuilderInput& in, const std::string& typed, std::string& piece) {
+std::optional<double> ParseTypedFps(const BuilderInput& in, const std::string& typed) {
   // Either mark is accepted as decimal separator, whatever the locale.
   std::string number = UpperCase(Trim(typed));
   for (char& c : number) {
     if (c == '.' || c == ',') c = DecimalSeparator();
   }
-  if (!ParseDecimal(number)) {
-    ShowRejected(in, in.Strings.Main.FPSMustBeFloat, typed);
-    return false;
-  }
-  // ffmpeg reads only "." as decimal mark, and surrounding blanks would
-  // split the value off its option.
-  piece += " -r " + ReplaceAll(Trim(typed), ",", ".");
-  return true;
+  const std::optional<double> rate = ParseDecimal(number);
+  if (!rate) ShowRejected(in, in.Strings.Main.FPSMustBeFloat, typed);
+  return rate;
+}
+
+// ffmpeg reads only "." as decimal mark, and surrounding blanks would split
+// the value off its option.
+std::string FfmpegRateText(const std::string& typed) {
+  return ReplaceAll(Trim(typed), ",", ".");
 }
 
 }  // namespace zelmora::builder_detail

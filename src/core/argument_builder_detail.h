@@ -2,6 +2,7 @@
 
 // Small helpers shared by the argument builder's pieces.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,11 @@ void ShowRejected(const BuilderInput& in, const std::string& message, std::strin
 // Typed double quotes would regroup the arguments after the runner's split.
 std::string RemoveDoubleQuotes(std::string_view piece);
 
-// Appends " -r <rate>" for a typed frame rate; false (message shown) when the
-// text is no decimal number.
-bool AppendTypedFps(const BuilderInput& in, const std::string& typed, std::string& piece);
+// The value of a typed frame rate ("." and "," both taken as decimal mark);
+// none (message shown) when the text is no decimal number.
+std::optional<double> ParseTypedFps(const BuilderInput& in, const std::string& typed);
+
+// A typed frame rate as ffmpeg reads it: trimmed, with "." as decimal mark.
+std::string FfmpegRateText(const std::string& typed);
 
 }  // namespace zelmora::builder_detail

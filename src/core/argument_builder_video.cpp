@@ -9,11 +9,16 @@
 
 namespace zelmora {
 
-using builder_detail::AppendTypedFps;
+using builder_detail::FfmpegRateText;
+using builder_detail::ParseTypedFps;
 using builder_detail::RemoveDoubleQuotes;
 using builder_detail::ShowRejected;
 
 namespace {
+
+// The lowest frame rate of the MPEG-1 standard (24000/1001), with room for a
+// rate measured as 23.976.
+constexpr double LowestMpeg1Rate = 23.97;
 
 // Appends the " -b:v" item; false (message shown) when the typed bitrate is
 // no whole number.
@@ -71,7 +76,8 @@ std::string AviVideoParams(const BuilderInput& in) {
   }
   if (codec != vcCopy) {
     if (!IsAutoText(avi.VideoFPS, in.Strings)) {
-      if (!AppendTypedFps(in, avi.VideoFPS, piece)) return std::string(PieceError);
+      if (!ParseTypedFps(in, avi.VideoFPS)) return std::string(PieceError);
+      piece += " -r " + FfmpegRateText(avi.VideoFPS);
     } else if (in.Info.VideoStreams[0].FPS > 0) {
       // ffmpeg refuses "-r 0.000"; without the item it keeps the input's rate.
       piece += " -r " + FormatFixed(in.Info.VideoStreams[0].FPS, 3);
@@ -88,8 +94,18 @@ std::string MpgVideoParams(const BuilderInput& in) {
   if (!AppendVideoBitrate(in, mpg.VideoBitrate, MpgBitsPerPixelFactor, piece)) {
     return std::string(PieceError);
   }
-  if (!IsAutoText(mpg.VideoFPS, in.Strings) && !AppendTypedFps(in, mpg.VideoFPS, piece)) {
-    return std::string(PieceError);
+  std::optional<double> typedRate;
+  if (!IsAutoText(mpg.VideoFPS, in.Strings)) {
+    typedRate = ParseTypedFps(in, mpg.VideoFPS);
+    if (!typedRate) return std::string(PieceError);
+  }
+  const double rate = typedRate ? *typedRate : in.Info.VideoStreams[0].FPS;
+  if (mpg.MPEGVersion != 1 && rate > 0 && rate < LowestMpeg1Rate) {
+    // ffmpeg snaps a slower rate to one of MPEG-1's unofficial rates and then
+    // refuses to encode it; the lowest standard rate repeats frames instead.
+    piece += " -r 23.976";
+  } else if (typedRate) {
+    piece += " -r " + FfmpegRateText(mpg.VideoFPS);
   }
   AppendOddSizeRule(in, piece);
   return RemoveDoubleQuotes(piece);

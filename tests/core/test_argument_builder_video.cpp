@@ -106,6 +106,25 @@ const VideoCase videoCases[] = {
        f.info.VideoStreams[0].Height = 359;
      },
      "-c:v mpeg1video", "-b:v 1500k -s 1280x360"},
+    {"Mpeg1RaisesASlowSourceRateToTheLowestStandardRate",
+     [](BuilderFixture& f) {
+       f.settings.OutputFormat = TOutputFormat::ofMPG;
+       f.info.VideoStreams[0].FPS = 15;
+     },
+     "-c:v mpeg1video", "-b:v 1500k -r 23.976"},
+    {"Mpeg1RaisesASlowTypedRate",
+     [](BuilderFixture& f) {
+       f.settings.OutputFormat = TOutputFormat::ofMPG;
+       f.settings.Mpg.VideoFPS = "14,985";
+     },
+     "-c:v mpeg1video", "-b:v 1500k -r 23.976"},
+    {"Mpeg2KeepsASlowTypedRate",
+     [](BuilderFixture& f) {
+       f.settings.OutputFormat = TOutputFormat::ofMPG;
+       f.settings.Mpg.MPEGVersion = 1;
+       f.settings.Mpg.VideoFPS = "8";
+     },
+     "-c:v mpeg2video", "-b:v 1500k -r 8"},
     {"PalDvdHasNoVideoParameters",
      [](BuilderFixture& f) {
        f.settings.OutputFormat = TOutputFormat::ofMPG;

@@ -223,6 +223,18 @@ TEST_F(FfmpegRoundTrip, TwoPassMpeg2) {
   EXPECT_EQ(out.video, "mpeg2video") << out.description;
 }
 
+TEST_F(FfmpegRoundTrip, Mpeg1TakesASlowSourceAtTheLowestStandardRate) {
+  test::ClipOptions clip;
+  clip.rate = 15;
+  clip.codecArgs = {"-c:v", "libvpx", "-c:a", "libvorbis"};
+  m_input = test::MakeClip(m_dir.path(), "slow.webm", clip);
+  m_fixture.info.VideoStreams[0].FPS = 15;
+  m_fixture.settings.OutputFormat = TOutputFormat::ofMPG;
+  const ProbedFile out = Convert();
+  EXPECT_EQ(out.video, "mpeg1video") << out.description;
+  EXPECT_NE(out.description.find("23.98 fps"), std::string::npos) << out.description;
+}
+
 TEST_F(FfmpegRoundTrip, EveryFilterAndAudioSettingTogether) {
   EncoderSettings& s = m_fixture.settings;
   TAdvancedSettings& a = s.Advanced;
