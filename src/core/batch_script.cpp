@@ -113,7 +113,8 @@ void BatchScript::AddFileCalls(int fileNo, const TCommandPieces& pieces,
 
 void BatchScript::Finish() {
   m_lines.push_back("");
-  m_lines.push_back("read -r -p 'Press Enter to continue . . . ' _");
+  // The pause only makes sense with someone at the keyboard.
+  m_lines.push_back("if [ -t 0 ]; then read -r -p 'Press Enter to continue . . . ' _; fi");
 }
 
 std::string BatchScript::Text() const {
