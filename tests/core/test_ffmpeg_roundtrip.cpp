@@ -7,6 +7,7 @@
 
 #include "base/command_line.h"
 #include "builder_fixture.h"
+#include "core/codec_tables.h"
 #include "support/media_clips.h"
 #include "support/spawn.h"
 #include "support/temp_dir.h"
@@ -56,13 +57,20 @@ void DescribeClip(TVideoFileInfo& info) {
   info.NumberOfAudioStreams = 1;
 }
 
+// VP8 + Vorbis, encoded for speed: the clip is made once per test process.
+test::ClipOptions WebmClip() {
+  test::ClipOptions clip;
+  clip.codecArgs = {"-c:v",      "libvpx", "-deadline", "realtime",
+                    "-cpu-used", "8",      "-c:a",      "libvorbis"};
+  return clip;
+}
+
 class FfmpegRoundTrip : public testing::Test {
 protected:
   void SetUp() override {
     ZELMORA_SKIP_WITHOUT_FFMPEG();
     test::ClipOptions clip;
-    clip.codecArgs = {"-c:v", "libvpx", "-c:a", "libvorbis"};
-    m_input = test::MakeClip(m_dir.path(), "in 'clip' $1.webm", clip);
+    m_input = test::MakeClip(m_dir.path(), "in 'clip' $1.webm", WebmClip());
     ASSERT_FALSE(m_input.empty());
     DescribeClip(m_fixture.info);
     static const bool fdkAac = test::Spawn({test::FfmpegPath(), "-hide_banner", "-encoders"})
@@ -101,102 +109,77 @@ protected:
   BuilderFixture m_fixture;
 };
 
-struct VideoCodecCase {
-  const char* name;
-  int codec;
-  const char* probedVideo;
-};
-
-class AviVideoCodecs : public FfmpegRoundTrip,
-                       public testing::WithParamInterface<VideoCodecCase> {};
-
-TEST_P(AviVideoCodecs, ConvertWithAutoAudio) {
-  m_fixture.settings.Avi.VideoCodec = GetParam().codec;
-  const ProbedFile out = Convert();
-  EXPECT_EQ(out.video, GetParam().probedVideo) << out.description;
-  EXPECT_EQ(out.videoSize, "160x120") << out.description;
-  EXPECT_EQ(out.audio, "mp3") << out.description;
+// One test per table keeps to one process and one generated clip under
+// ctest; each row names itself when it fails.
+TEST_F(FfmpegRoundTrip, EveryAviVideoCodecWithAutoAudio) {
+  const struct {
+    int codec;
+    const char* probedVideo;
+  } rows[] = {{vcXvid, "mpeg4"},  {vcDivX3, "msmpeg4v3"},     {vcH264, "h264"},
+              {vcMpeg4, "mpeg4"}, {vcMsMpeg4v2, "msmpeg4v2"}, {vcWmv1, "wmv1"},
+              {vcWmv2, "wmv2"},   {vcMotionJpeg, "mjpeg"},    {vcHuffYuv, "huffyuv"},
+              {vcCopy, "vp8"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(VideoEncoderName(row.codec));
+    m_fixture.settings.Avi.VideoCodec = row.codec;
+    const ProbedFile out = Convert();
+    EXPECT_EQ(out.video, row.probedVideo) << out.description;
+    EXPECT_EQ(out.videoSize, "160x120") << out.description;
+    EXPECT_EQ(out.audio, "mp3") << out.description;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, AviVideoCodecs,
-                         testing::Values(VideoCodecCase{"Xvid", vcXvid, "mpeg4"},
-                                         VideoCodecCase{"DivX3", vcDivX3, "msmpeg4v3"},
-                                         VideoCodecCase{"H264", vcH264, "h264"},
-                                         VideoCodecCase{"Mpeg4", vcMpeg4, "mpeg4"},
-                                         VideoCodecCase{"MsMpeg4v2", vcMsMpeg4v2, "msmpeg4v2"},
-                                         VideoCodecCase{"Wmv1", vcWmv1, "wmv1"},
-                                         VideoCodecCase{"Wmv2", vcWmv2, "wmv2"},
-                                         VideoCodecCase{"MotionJpeg", vcMotionJpeg, "mjpeg"},
-                                         VideoCodecCase{"HuffYuv", vcHuffYuv, "huffyuv"},
-                                         VideoCodecCase{"Copy", vcCopy, "vp8"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct AudioCodecCase {
-  const char* name;
-  int codec;
-  const char* probedAudio;
-};
-
-class AviAudioCodecs : public FfmpegRoundTrip,
-                       public testing::WithParamInterface<AudioCodecCase> {};
-
-TEST_P(AviAudioCodecs, ConvertWithXvid) {
-  m_fixture.settings.Audio.AudioCodec = GetParam().codec;
-  const ProbedFile out = Convert();
-  EXPECT_EQ(out.video, "mpeg4") << out.description;
-  EXPECT_EQ(out.audio, GetParam().probedAudio) << out.description;
+TEST_F(FfmpegRoundTrip, EveryAudioCodecWithXvid) {
+  const struct {
+    int codec;
+    const char* probedAudio;
+  } rows[] = {{acAuto, "mp3"},   {acMp3, "mp3"},       {acMp2, "mp2"},
+              {acAc3, "ac3"},    {acAac, "aac"},       {acWma1, "wmav1"},
+              {acWma2, "wmav2"}, {acPcm, "pcm_s16le"}, {acCopy, "vorbis"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(GetAudioCodecIniName(row.codec, ""));
+    m_fixture.settings.Audio.AudioCodec = row.codec;
+    const ProbedFile out = Convert();
+    EXPECT_EQ(out.video, "mpeg4") << out.description;
+    EXPECT_EQ(out.audio, row.probedAudio) << out.description;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codecs, AviAudioCodecs,
-    testing::Values(AudioCodecCase{"Auto", acAuto, "mp3"}, AudioCodecCase{"Mp3", acMp3, "mp3"},
-                    AudioCodecCase{"Mp2", acMp2, "mp2"}, AudioCodecCase{"Ac3", acAc3, "ac3"},
-                    AudioCodecCase{"Aac", acAac, "aac"}, AudioCodecCase{"Wma1", acWma1, "wmav1"},
-                    AudioCodecCase{"Wma2", acWma2, "wmav2"},
-                    AudioCodecCase{"Pcm", acPcm, "pcm_s16le"},
-                    AudioCodecCase{"Copy", acCopy, "vorbis"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct MpgCase {
-  const char* name;
-  int format;
-  int version;
-  int audioCodec;
-  const char* probedVideo;
-  const char* probedAudio;
-  const char* size;
-};
-
-class MpgFormats : public FfmpegRoundTrip, public testing::WithParamInterface<MpgCase> {};
-
-TEST_P(MpgFormats, Convert) {
+TEST_F(FfmpegRoundTrip, MpgCustomAndDvdFormats) {
+  const struct {
+    const char* name;
+    int format;
+    int version;
+    int audioCodec;
+    const char* probedVideo;
+    const char* probedAudio;
+    const char* size;
+  } rows[] = {
+      {"custom MPEG-1", mfCustom, 0, acAuto, "mpeg1video", "mp2", "160x120"},
+      {"custom MPEG-2", mfCustom, 1, acAuto, "mpeg2video", "mp2", "160x120"},
+      {"PAL DVD", mfPalDvd, 0, acAuto, "mpeg2video", "ac3", "720x576"},
+      {"NTSC DVD", mfNtscDvd, 0, acAuto, "mpeg2video", "ac3", "720x480"},
+      {"custom with MP3", mfCustom, 0, acMp3, "mpeg1video", "mp3", "160x120"},
+      {"custom with AC-3", mfCustom, 0, acAc3, "mpeg1video", "ac3", "160x120"},
+      // The program stream cannot hold these; they fall back to MP2.
+      {"custom with AAC", mfCustom, 0, acAac, "mpeg1video", "mp2", "160x120"},
+      {"custom with WMA2", mfCustom, 0, acWma2, "mpeg1video", "mp2", "160x120"},
+      {"custom with copied Vorbis", mfCustom, 0, acCopy, "mpeg1video", "mp2", "160x120"},
+      {"custom with PCM", mfCustom, 0, acPcm, "mpeg1video", "pcm_dvd", "160x120"},
+  };
   EncoderSettings& s = m_fixture.settings;
   s.OutputFormat = TOutputFormat::ofMPG;
-  s.Mpg.VideoFormat = GetParam().format;
-  s.Mpg.MPEGVersion = GetParam().version;
-  s.Audio.AudioCodec = GetParam().audioCodec;
-  const ProbedFile out = Convert();
-  EXPECT_EQ(out.video, GetParam().probedVideo) << out.description;
-  EXPECT_EQ(out.audio, GetParam().probedAudio) << out.description;
-  EXPECT_EQ(out.videoSize, GetParam().size) << out.description;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    s.Mpg.VideoFormat = row.format;
+    s.Mpg.MPEGVersion = row.version;
+    s.Audio.AudioCodec = row.audioCodec;
+    const ProbedFile out = Convert();
+    EXPECT_EQ(out.video, row.probedVideo) << out.description;
+    EXPECT_EQ(out.audio, row.probedAudio) << out.description;
+    EXPECT_EQ(out.videoSize, row.size) << out.description;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, MpgFormats,
-    testing::Values(
-        MpgCase{"CustomMpeg1", mfCustom, 0, acAuto, "mpeg1video", "mp2", "160x120"},
-        MpgCase{"CustomMpeg2", mfCustom, 1, acAuto, "mpeg2video", "mp2", "160x120"},
-        MpgCase{"PalDvd", mfPalDvd, 0, acAuto, "mpeg2video", "ac3", "720x576"},
-        MpgCase{"NtscDvd", mfNtscDvd, 0, acAuto, "mpeg2video", "ac3", "720x480"},
-        MpgCase{"CustomWithMp3", mfCustom, 0, acMp3, "mpeg1video", "mp3", "160x120"},
-        MpgCase{"CustomWithAc3", mfCustom, 0, acAc3, "mpeg1video", "ac3", "160x120"},
-        // The program stream cannot hold these; they fall back to MP2.
-        MpgCase{"CustomWithAacGetsMp2", mfCustom, 0, acAac, "mpeg1video", "mp2", "160x120"},
-        MpgCase{"CustomWithWma2GetsMp2", mfCustom, 0, acWma2, "mpeg1video", "mp2", "160x120"},
-        MpgCase{"CustomWithCopiedVorbisGetsMp2", mfCustom, 0, acCopy, "mpeg1video", "mp2",
-                "160x120"},
-        MpgCase{"CustomWithPcm", mfCustom, 0, acPcm, "mpeg1video", "pcm_dvd", "160x120"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FfmpegRoundTrip, TwoPassXvidRunsBothPassesInTheLogFolder) {
   m_fixture.settings.Avi.Video2Pass = true;
@@ -224,9 +207,8 @@ TEST_F(FfmpegRoundTrip, TwoPassMpeg2) {
 }
 
 TEST_F(FfmpegRoundTrip, Mpeg1TakesASlowSourceAtTheLowestStandardRate) {
-  test::ClipOptions clip;
+  test::ClipOptions clip = WebmClip();
   clip.rate = 15;
-  clip.codecArgs = {"-c:v", "libvpx", "-c:a", "libvorbis"};
   m_input = test::MakeClip(m_dir.path(), "slow.webm", clip);
   m_fixture.info.VideoStreams[0].FPS = 15;
   m_fixture.settings.OutputFormat = TOutputFormat::ofMPG;
@@ -301,7 +283,7 @@ TEST_F(FfmpegRoundTrip, OddSourceSizeIsEncodedEven) {
   clip.width = 161;
   clip.height = 119;
   clip.audio = false;
-  clip.codecArgs = {"-c:v", "libvpx"};
+  clip.codecArgs = {"-c:v", "libvpx", "-deadline", "realtime", "-cpu-used", "8"};
   m_input = test::MakeClip(m_dir.path(), "-odd.webm", clip);
   m_fixture.info.VideoStreams[0].Width = 161;
   m_fixture.info.VideoStreams[0].Height = 119;
