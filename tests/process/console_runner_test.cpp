@@ -77,6 +77,11 @@ struct ExitCase {
   uint32_t exitCode;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ExitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class ConsoleRunnerExitCodes : public testing::TestWithParam<ExitCase> {};
 
 TEST_P(ConsoleRunnerExitCodes, ReturnsTheChildsExitCode) {

@@ -18,6 +18,11 @@ struct FilterCase {
   bool removed;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FilterCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class EncoderOutputFilterCases : public testing::TestWithParam<FilterCase> {};
 
 TEST_P(EncoderOutputFilterCases, RemovesOnlyIgnorableLines) {

@@ -20,6 +20,11 @@ struct CutCase {
   Lines entries;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CutCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class LineCutterCases : public testing::TestWithParam<CutCase> {};
 
 TEST_P(LineCutterCases, GivesTheEntriesWhateverTheChunkSizes) {
@@ -120,6 +125,10 @@ struct TranscriptCase {
   const char* file;
   size_t entries;
 };
+
+void PrintTo(const TranscriptCase& c, std::ostream* os) {
+  *os << c.file;
+}
 
 class LineCutterTranscripts : public testing::TestWithParam<TranscriptCase> {};
 

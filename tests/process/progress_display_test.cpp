@@ -53,6 +53,10 @@ struct PercentCase {
   int32_t percent;
 };
 
+void PrintTo(const PercentCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class ProgressPercentCases : public testing::TestWithParam<PercentCase> {};
 
 TEST_P(ProgressPercentCases, IsRoundedHalfToEvenAndClamped) {
@@ -75,6 +79,10 @@ struct SizeCase {
   std::string line;
   std::string sizeText;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ProgressSizeCases : public testing::TestWithParam<SizeCase> {};
 
@@ -132,6 +140,10 @@ struct PassCase {
   std::string badge;
 };
 
+void PrintTo(const PassCase& c, std::ostream* os) {
+  *os << c.pass;
+}
+
 class ProgressPassBadge : public testing::TestWithParam<PassCase> {};
 
 TEST_P(ProgressPassBadge, TwoPassStatusShowsThePassInItsColours) {
@@ -179,6 +191,10 @@ struct PaneCase {
   uint32_t expected;
   bool wholeOutput;
 };
+
+void PrintTo(const PaneCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ProgressPaneCases : public testing::TestWithParam<PaneCase> {};
 

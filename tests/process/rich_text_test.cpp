@@ -24,6 +24,11 @@ struct RichCase {
   Runs runs;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RichCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class RichTextCases : public testing::TestWithParam<RichCase> {};
 
 TEST_P(RichTextCases, ParsesTheSubset) {
