@@ -154,7 +154,7 @@ TEST(ConsoleRunner, ASilentChildStillGetsIdleCallsAndCanBeAskedToQuit) {
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(RunFake(runner, "silent", nullptr, &observer), 0u);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-  EXPECT_EQ(observer.idleCalls, 3);
+  EXPECT_GE(observer.idleCalls, 3);
 }
 
 TEST(ConsoleRunner, RefusesARunStartedWhileOneIsInProgress) {
@@ -200,14 +200,14 @@ TEST(ConsoleRunner, AChildStillRunningAfterItsOutputEndedReports259AndIsReapedLa
   observer.onLine = [&](const std::string&) { pid = runner.RunningChild().ProcessId; };
   auto start = std::chrono::steady_clock::now();
   Lines lines;
-  EXPECT_EQ(RunFake(runner, "out=last close-output sleep=800", &lines, &observer), 259u);
+  EXPECT_EQ(RunFake(runner, "out=last close-output sleep=3000", &lines, &observer), 259u);
   auto took = std::chrono::steady_clock::now() - start;
   EXPECT_GE(took, std::chrono::milliseconds(300));
-  EXPECT_LT(took, std::chrono::milliseconds(700));
+  EXPECT_LT(took, std::chrono::milliseconds(2000));  // not until the child ended
   EXPECT_EQ(lines, (Lines{"last"}));
   EXPECT_FALSE(runner.IsRunning());
   ASSERT_GT(pid, 0);
-  EXPECT_TRUE(WaitUntilGone(pid, std::chrono::seconds(3)));
+  EXPECT_TRUE(WaitUntilGone(pid, std::chrono::seconds(5)));
 }
 
 TEST(ConsoleRunner, TheChildInheritsOnlyTheThreeStandardDescriptors) {
