@@ -4,10 +4,12 @@
 // against 500 ms of encoder time is the share of CPU the watching takes.
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/program_search.h"
 #include "process/abort_controller.h"
 #include "process/console_runner.h"
 #include "process/encoder_output_handler.h"
@@ -89,6 +91,46 @@ void BM_OutputHandlerHidden(benchmark::State& state) {
 }
 BENCHMARK(BM_OutputHandlerShown)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OutputHandlerHidden)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+double CpuSeconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The whole watch of a real encode: this program's CPU time (runner, line
+// cutter, handler with the output shown) against ffmpeg's.
+void BM_WatchRealEncode(benchmark::State& state) {
+  std::string ffmpeg = FindProgramOnPath("ffmpeg");
+  if (ffmpeg.empty()) {
+    state.SkipWithError("ffmpeg is not installed");
+    return;
+  }
+  double self = 0, children = 0;
+  for (auto _ : state) {
+    TConversionState conversion;
+    conversion.Running = true;
+    conversion.Pass = 1;
+    ConsoleRunner runner;
+    AbortController abort(conversion, runner);
+    TAppStrings strings;
+    NullView view;
+    std::vector<std::string> output;
+    EncoderOutputHandler handler(output, conversion, strings, view, abort);
+    handler.Params().ExpectedFrames = 250;
+    double self0 = CpuSeconds(RUSAGE_SELF), children0 = CpuSeconds(RUSAGE_CHILDREN);
+    runner.RunConsoleProgram(ffmpeg,
+                             "-hide_banner -f lavfi -i testsrc=size=640x360:rate=25:duration=10 "
+                             "-c:v mpeg4 -q:v 3 -f avi -y /dev/null",
+                             &output, {}, &handler);
+    self += CpuSeconds(RUSAGE_SELF) - self0;
+    children += CpuSeconds(RUSAGE_CHILDREN) - children0;
+  }
+  state.counters["watch_cpu_percent"] = children > 0 ? 100.0 * self / children : 0;
+  state.counters["ffmpeg_cpu_s"] = children / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_WatchRealEncode)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zelmora
