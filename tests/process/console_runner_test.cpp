@@ -134,6 +134,23 @@ TEST(ConsoleRunner, HoldsTheChildOnlyWhileItRuns) {
   EXPECT_FALSE(runner.SendToConsole("q"));
 }
 
+TEST(ConsoleRunner, TheChildRunsInAProcessGroupOfItsOwn) {
+  // So a Ctrl+C at the terminal reaches only this program.
+  ConsoleRunner runner;
+  test::RecordingObserver observer;
+  pid_t child = 0, group = 0;
+  observer.onLine = [&](const std::string&) {
+    if (child == 0) {
+      child = runner.RunningChild().ProcessId;
+      group = getpgid(child);
+    }
+  };
+  RunFake(runner, "out=x\\n sleep=50", nullptr, &observer);
+  ASSERT_GT(child, 0);
+  EXPECT_EQ(group, child);
+  EXPECT_NE(group, getpgrp());
+}
+
 TEST(ConsoleRunner, QOnStandardInputReachesTheChild) {
   ConsoleRunner runner;
   test::RecordingObserver observer;
