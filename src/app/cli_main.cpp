@@ -2,6 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "config/cli_bitrates.h"
+#include "config/cli_command.h"
+#include "config/cli_convert.h"
+#include "config/cli_script.h"
 #include "config/cli_strings.h"
 #include "core/app_context.h"
 #include "core/cli_options.h"
@@ -24,6 +28,18 @@ int RunPaths(zelmora::AppContext& context) {
 int main(int argc, char** argv) {
   zelmora::SetUpUtf8CType();
   std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  // Subcommands with options of their own parse the rest themselves.
+  using Subcommand = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+  const std::pair<const char*, Subcommand> subcommands[] = {
+      {"command", zelmora::RunCliCommand},
+      {"convert", zelmora::RunCliConvert},
+      {"script", zelmora::RunCliScript},
+      {"bitrates", zelmora::RunCliBitrates},
+  };
+  for (const auto& [name, run] : subcommands) {
+    if (!args.empty() && args[0] == name)
+      return run(std::vector<std::string>(args.begin() + 1, args.end()), std::cout, std::cerr);
+  }
   zelmora::TCliOptions options = zelmora::ParseCliArguments(args);
   zelmora::AppContext context;
   switch (options.Command) {

@@ -74,7 +74,8 @@ bool ConversionRun::ApplyExistsPolicy(const ConversionJob& job, FileJob& file) {
   if (!m_context.ConversionState.BatchFileMode) m_rows.SetRowStatus(file.Row, file.Status);
   m_view.SetStatusText(file.Status);
   m_view.SetOutputFileText(SkippedOutputLabel(file.Output));
-  m_view.FileFinished(file.Row, file.Status, decision.Action == TOutputAction::oaSkip);
+  m_view.FileFinished({file.Row, file.Input, file.Output, file.Status,
+                       decision.Action == TOutputAction::oaSkip});
   return false;
 }
 

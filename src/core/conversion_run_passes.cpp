@@ -81,7 +81,7 @@ void ConversionRun::FinishFile(FileJob& file) {
   m_view.SetStatusColour(colour);
   m_view.SetStatusText(FileStatusLabel(file.Status));
   if (!state.BatchFileMode) m_rows.SetRowStatus(file.Row, file.Status, colour);
-  m_view.FileFinished(file.Row, file.Status, success);
+  m_view.FileFinished({file.Row, file.Input, file.Output, file.Status, success});
   // An export leaves every existing file alone, empty ones included.
   if (state.BatchFileMode) return;
   if (FileExists(file.Output) && GetFileSize(file.Output) == 0) (void)RemoveFile(file.Output);

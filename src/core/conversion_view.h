@@ -14,6 +14,15 @@ namespace zelmora {
 // warning boxes, the error log, the main window's enabled state and its
 // closing. The GUI and the command line each implement it; the run never
 // knows which one it talks to.
+// A file the run is done with (converted, failed, aborted or skipped).
+struct TFinishedFile {
+  int Row = 0;
+  std::string Input;
+  std::string Output;
+  std::string Status;
+  bool Success = false;
+};
+
 class ConversionView : public ProgressView, public MessageView {
 public:
   // --- main window -----------------------------------------------------
@@ -45,11 +54,7 @@ public:
   // The status label's text colour; none is the window's ordinary colour.
   virtual void SetStatusColour(std::optional<TColor> colour) = 0;
   // One file is finished: its row, its status and whether it succeeded.
-  virtual void FileFinished(int row, const std::string& status, bool success) {
-    (void)row;
-    (void)status;
-    (void)success;
-  }
+  virtual void FileFinished(const TFinishedFile& file) { (void)file; }
 
   // --- error log -------------------------------------------------------
   virtual void ClearErrorLog() = 0;
