@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
       return RunPaths(context);
     case zelmora::TCliCommand::cliStrings:
       return zelmora::RunCliStrings(std::cout);
+    case zelmora::TCliCommand::cliSubcommand:  // dispatched above
     case zelmora::TCliCommand::cliUsageError:
       break;
   }

@@ -20,6 +20,13 @@ constexpr CliCommandInfo CliCommands[] = {
      "Print the program's folders and files and where ffmpeg and MediaInfo were found."},
     {"strings", TCliCommand::cliStrings,
      "Print the English language file, the template for a new translation."},
+    {"command", TCliCommand::cliSubcommand,
+     "Print the ffmpeg parameters of a file, one line per pass (see command --help)."},
+    {"convert", TCliCommand::cliSubcommand, "Convert files to AVI or MPG (see convert --help)."},
+    {"script", TCliCommand::cliSubcommand,
+     "Write a bash script that makes the conversion's ffmpeg calls (see script --help)."},
+    {"bitrates", TCliCommand::cliSubcommand,
+     "Print the valid audio bitrates of each encoder and sampling rate."},
 };
 
 std::string ReportLine(const char* name, const std::string& value) {

@@ -7,7 +7,9 @@
 
 namespace zelmora {
 
-enum class TCliCommand { cliHelp, cliVersion, cliPaths, cliStrings, cliUsageError };
+// cliSubcommand: a command with options of its own (command, convert,
+// script, bitrates), which the entry point hands its arguments to.
+enum class TCliCommand { cliHelp, cliVersion, cliPaths, cliStrings, cliSubcommand, cliUsageError };
 
 struct TCliOptions {
   TCliCommand Command = TCliCommand::cliUsageError;
