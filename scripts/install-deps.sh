@@ -11,7 +11,7 @@ PACKAGES=(
   libmediainfo0v5 libmediainfo-dev mediainfo
   zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth x11-utils imagemagick xdg-utils xdg-user-dirs
+  xvfb xauth x11-utils imagemagick xdg-utils xdg-user-dirs dbus-bin
   fonts-dejavu-core
 )
 
