@@ -26,6 +26,19 @@ TExploreDecision DecideExploreDirectory(const FileListModel& list, int row) {
   return decision;
 }
 
+Status ExploreDirectory(const TExploreDecision& decision, DesktopServices& desktop) {
+  switch (decision.Action) {
+    case TExploreAction::ShowFile:
+      return desktop.ShowInFileManager(decision.Path);
+    case TExploreAction::OpenFolder:
+      return desktop.OpenDocument(decision.Path);
+    case TExploreAction::None:
+    case TExploreAction::WarnNoFolder:
+      break;
+  }
+  return Status::Ok();
+}
+
 std::string ExploreDirectoryCaption(const TAppStrings& strings, const FileListModel& list,
                                     int row) {
   return ExpandMessageText(strings.Main.actExploreDirectory, list.GetNgDirectory(row));

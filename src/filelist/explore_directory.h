@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "base/result.h"
 #include "filelist/file_list_model.h"
 #include "i18n/app_strings.h"
+#include "platform/desktop_services.h"
 
 namespace zelmora {
 
@@ -23,6 +25,10 @@ struct TExploreDecision {
 
 // What "open directory" does for a row, looking at what exists now.
 TExploreDecision DecideExploreDirectory(const FileListModel& list, int row);
+
+// Carries the decision out through the desktop services. The warning of
+// WarnNoFolder is the window's to show; the status is the desktop's answer.
+Status ExploreDirectory(const TExploreDecision& decision, DesktopServices& desktop);
 
 // Caption (and hint) of the open-directory command for the current row; an
 // invalid row gives the caption with an empty folder.

@@ -4,6 +4,7 @@
 
 #include "file_list_fixture.h"
 #include "filelist/add_files.h"
+#include "support/recording_desktop_services.h"
 
 namespace zelmora::test {
 namespace {
@@ -32,6 +33,13 @@ TEST_F(FileListTest, OpenDirectoryLooksAtWhatExistsNow) {
   EXPECT_EQ(warned.WarningText, "Directory \"" + dir.file("gone") + "\" does not exists!");
 
   EXPECT_EQ(DecideExploreDirectory(list, 3).Action, TExploreAction::None);
+
+  RecordingDesktopServices desktop;
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_TRUE(ExploreDirectory(DecideExploreDirectory(list, row), desktop).ok());
+  }
+  EXPECT_EQ(desktop.calls(),
+            (std::vector<std::string>{"show " + kept, "open " + dir.file("deleted")}));
 }
 
 TEST_F(FileListTest, AnIconClickOpensTheFileOnlyWhenAllowedAndPresent) {
