@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "platform/desktop_services.h"
 
 class QAction;
+class QFileIconProvider;
 class QMenu;
 class QMimeData;
 class QTableView;
@@ -35,6 +37,7 @@ class FileListTableModel : public QAbstractTableModel {
 
 public:
   FileListTableModel(FileListModel& list, const TAppStrings& strings, QObject* parent = nullptr);
+  ~FileListTableModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -61,7 +64,9 @@ private:
   FileListModel& m_list;
   const TAppStrings& m_strings;
   int m_rowCount = 0;
+  std::vector<uint64_t> m_ids;  // the rows the view knows, by id
   QList<QIcon> m_icons;
+  std::unique_ptr<QFileIconProvider> m_iconProvider;
   QHash<QString, QIcon> m_iconsBySuffix;  // files of one type share one icon
 };
 
@@ -78,6 +83,8 @@ public:
   ~FileListView() override;
 
   QTableView* Table() const { return m_table; }
+  // The header's right-click popup of column toggles.
+  QMenu* HeaderMenu() const { return m_headerMenu; }
   FileListTableModel* TableModel() const { return m_model; }
   FileListFooterBar* FooterBar() const { return m_footer; }
 
@@ -147,6 +154,7 @@ private:
   void CellClicked(const QModelIndex& index);
   void RowSectionMoved(int logical, int oldVisual, int newVisual);
   void UpdateFooterGeometry();
+  void SyncFromList();
 
   AppContext& m_context;
   FileListModel& m_list;
@@ -154,6 +162,7 @@ private:
   QTableView* m_table = nullptr;
   FileListTableModel* m_model = nullptr;
   FileListFooterBar* m_footer = nullptr;
+  QMenu* m_headerMenu = nullptr;
   std::array<QAction*, FileListColumnCount> m_columnActions{};
   std::array<int, FileListColumnCount> m_widths{};  // kept while a column is hidden
   int m_updateDepth = 0;

@@ -90,6 +90,7 @@ private:
   QWidget* CreateBottomStrip();
   void PrepareControls();
   void AbortTimerElapsed();
+  void AbortOnClose();
   void ApplyStatusColour();
 
   AppContext& m_context;

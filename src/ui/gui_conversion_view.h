@@ -56,7 +56,6 @@ public:
   void HideProgressWindow() override;
   void SetAbortCaption(const std::string& text) override;
   void SetFileProgressVisible(bool visible) override;
-  void SetFileCounter(int fileNo, int fileCount) override;
   void SetInputFileText(const std::string& text) override;
   void SetOutputFileText(const std::string& richText) override;
   void SetStatusColour(std::optional<TColor> colour) override;
