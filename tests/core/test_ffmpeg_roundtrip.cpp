@@ -3,9 +3,8 @@
 // result is read back with "ffmpeg -i".
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "base/command_line.h"
+#include "base/text.h"
 #include "builder_fixture.h"
 #include "core/codec_tables.h"
 #include "support/media_clips.h"
@@ -24,18 +23,39 @@ struct ProbedFile {
   std::string description;
 };
 
+// The codec name after "Video: " or "Audio: " on the first such stream line,
+// and for video the first "<width>x<height>" item.
+std::string StreamCodec(const std::string& line, const std::string& kind) {
+  const size_t at = line.find(kind);
+  if (at == std::string::npos) return {};
+  const size_t start = at + kind.size();
+  return line.substr(start, line.find_first_of(" ,", start) - start);
+}
+
+std::string FrameSize(const std::string& line) {
+  for (const std::string& item : Split(line, ',')) {
+    const std::string word = Trim(item).substr(0, Trim(item).find(' '));
+    const size_t x = word.find('x');
+    if (x != std::string::npos && x > 0 && ParseWholeNumber(word.substr(0, x)) &&
+        ParseWholeNumber(word.substr(x + 1))) {
+      return word;
+    }
+  }
+  return {};
+}
+
 ProbedFile Probe(const std::string& file) {
   const auto result = test::Spawn({test::FfmpegPath(), "-hide_banner", "-i", file});
   ProbedFile probed;
   probed.description = result.output;
-  static const std::regex video(R"(Stream #0:\d+.*: Video: ([a-z0-9_]+).*?, (\d+x\d+))");
-  static const std::regex audio(R"(Stream #0:\d+.*: Audio: ([a-z0-9_]+))");
-  std::smatch match;
-  if (std::regex_search(result.output, match, video)) {
-    probed.video = match[1];
-    probed.videoSize = match[2];
+  for (const std::string& line : SplitLines(result.output)) {
+    if (line.find("Stream #0:") == std::string::npos) continue;
+    if (probed.video.empty() && !StreamCodec(line, "Video: ").empty()) {
+      probed.video = StreamCodec(line, "Video: ");
+      probed.videoSize = FrameSize(line);
+    }
+    if (probed.audio.empty()) probed.audio = StreamCodec(line, "Audio: ");
   }
-  if (std::regex_search(result.output, match, audio)) probed.audio = match[1];
   return probed;
 }
 
