@@ -8,6 +8,7 @@
 #include "config/cli_script.h"
 #include "config/cli_strings.h"
 #include "core/app_context.h"
+#include "core/cli_analyze.h"
 #include "core/cli_options.h"
 #include "core/program_title.h"
 #include "platform/utf8_locale.h"
@@ -28,6 +29,8 @@ int RunPaths(zelmora::AppContext& context) {
 int main(int argc, char** argv) {
   zelmora::SetUpUtf8CType();
   std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  if (zelmora::IsAnalyzeCommand(args))
+    return zelmora::RunAnalyzeCommand(args, std::cout, std::cerr);
   // Subcommands with options of their own parse the rest themselves.
   using Subcommand = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
   const std::pair<const char*, Subcommand> subcommands[] = {

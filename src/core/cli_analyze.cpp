@@ -37,11 +37,16 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
 }
 
 bool ParseDepth(const std::string& text, TAnalyzeDepth& depth) {
-  if (text == "full") depth = TAnalyzeDepth::adFull;
-  else if (text == "add") depth = TAnalyzeDepth::adAdd;
-  else if (text == "quick") depth = TAnalyzeDepth::adQuick;
-  else if (text == "none") depth = TAnalyzeDepth::adNone;
-  else return false;
+  if (text == "full")
+    depth = TAnalyzeDepth::adFull;
+  else if (text == "add")
+    depth = TAnalyzeDepth::adAdd;
+  else if (text == "quick")
+    depth = TAnalyzeDepth::adQuick;
+  else if (text == "none")
+    depth = TAnalyzeDepth::adNone;
+  else
+    return false;
   return true;
 }
 

@@ -17,9 +17,7 @@ public:
   JsonObjectWriter(std::string& out, int indent) : m_out(out), m_indent(indent) {}
 
   void Begin() { m_out += "{"; }
-  void End() {
-    m_out += "\n" + std::string(m_indent * 2, ' ') + "}";
-  }
+  void End() { m_out += "\n" + std::string(m_indent * 2, ' ') + "}"; }
   void Key(std::string_view name) {
     m_out += m_first ? "\n" : ",\n";
     m_first = false;
@@ -133,13 +131,27 @@ std::string JsonString(std::string_view text) {
   std::string out = "\"";
   for (char c : clean) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20)
           AppendHex(out, static_cast<unsigned char>(c));
@@ -172,10 +184,10 @@ std::string VideoFileInfoToJson(const TVideoFileInfo& info, int indent) {
   w.Str("FormatInfo", info.FormatInfo);
   w.Int("OverallBitrate", info.OverallBitrate);
   w.Raw("StreamsStr", StreamLinesJson(info, child));
-  w.Raw("VideoStreams", EntriesJson(info.VideoStreams, info.NumberOfVideoStreams, child,
-                                    VideoStreamJson));
-  w.Raw("AudioStreams", EntriesJson(info.AudioStreams, info.NumberOfAudioStreams, child,
-                                    AudioStreamJson));
+  w.Raw("VideoStreams",
+        EntriesJson(info.VideoStreams, info.NumberOfVideoStreams, child, VideoStreamJson));
+  w.Raw("AudioStreams",
+        EntriesJson(info.AudioStreams, info.NumberOfAudioStreams, child, AudioStreamJson));
   w.Int("NumberOfAudioStreams", info.NumberOfAudioStreams);
   w.Int("NumberOfVideoStreams", info.NumberOfVideoStreams);
   w.Int("NumberOfDataStreams", info.NumberOfDataStreams);

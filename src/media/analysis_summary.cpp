@@ -57,8 +57,8 @@ std::string AudioLine(const TAudioStreamInfo& a, size_t number) {
 
 std::string GeneralLines(const TVideoFileInfo& info) {
   std::string out = info.FileName + "\n";
-  out += "  Size: " + Trim(FormatByteSize(info.FileSize)) + " (" +
-         FormatThousands(info.FileSize) + " bytes)\n";
+  out += "  Size: " + Trim(FormatByteSize(info.FileSize)) + " (" + FormatThousands(info.FileSize) +
+         " bytes)\n";
   if (!info.DurationStr.empty() || info.Duration > 0) {
     std::string duration = info.DurationStr.empty()
                                ? FormatMilliseconds(RoundHalfEven(info.Duration))

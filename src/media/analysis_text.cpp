@@ -26,8 +26,7 @@ std::optional<double> ParseDotNumber(std::string_view text) {
   }
   double value = 0;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
-    return std::nullopt;
+  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

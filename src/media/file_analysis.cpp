@@ -14,11 +14,11 @@
 namespace zelmora {
 
 int64_t ReadFileSize(const std::string& fileName) {
-  struct stat entry{};
+  struct stat entry {};
   if (stat(fileName.c_str(), &entry) != 0 || !S_ISREG(entry.st_mode)) return 0;
   int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd >= 0) {
-    struct stat opened{};
+    struct stat opened {};
     bool ok = fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
     close(fd);
     if (ok) return opened.st_size;

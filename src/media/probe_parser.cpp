@@ -117,7 +117,8 @@ void ReadSampleFormat(std::string_view item, TAudioStreamInfo& audio) {
   std::string_view bits = text;
   if (!bits.empty() && bits.front() == 's') bits.remove_prefix(1);
   auto value = ParseDecimalInt(bits);
-  if (value && *value >= 0 && *value <= UINT8_MAX) audio.BitsPerSample = static_cast<uint8_t>(*value);
+  if (value && *value >= 0 && *value <= UINT8_MAX)
+    audio.BitsPerSample = static_cast<uint8_t>(*value);
 }
 
 void InterpretAudioLine(const std::string& line, TAudioStreamInfo& audio) {

@@ -13,9 +13,9 @@ namespace {
 using Args = std::vector<std::string>;
 
 TEST(AnalyzeArguments, AcceptGlobalOptionsOnEitherSideOfTheCommand) {
-  TAnalyzeOptions o = ParseAnalyzeArguments(
-      {"--ffmpeg", "/x/ffmpeg", "analyze", "--depth", "quick", "--json", "--mediainfo=/m.so", "a",
-       "--", "-b.webm", "--json"});
+  TAnalyzeOptions o =
+      ParseAnalyzeArguments({"--ffmpeg", "/x/ffmpeg", "analyze", "--depth", "quick", "--json",
+                             "--mediainfo=/m.so", "a", "--", "-b.webm", "--json"});
   ASSERT_EQ(o.Error, "");
   EXPECT_TRUE(o.FfmpegGiven);
   EXPECT_EQ(o.Ffmpeg, "/x/ffmpeg");
@@ -58,8 +58,8 @@ protected:
                             {.codecArgs = {"-c:v", "libvpx", "-c:a", "libvorbis"}});
   }
   int Run(Args args) {
-    args.insert(args.begin(), {"--ffmpeg", test::FfmpegPath(), "--mediainfo",
-                               m_dir.file("none.so"), "analyze"});
+    args.insert(args.begin(),
+                {"--ffmpeg", test::FfmpegPath(), "--mediainfo", m_dir.file("none.so"), "analyze"});
     return RunAnalyzeCommand(args, m_out, m_err);
   }
   test::TempDir m_dir;

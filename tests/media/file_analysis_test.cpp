@@ -146,7 +146,7 @@ TEST_F(FileAnalysisTest, InterlacedTransportStreamKeepsItsStartTime) {
 }
 
 TEST_F(FileAnalysisTest, OddFileNamesAreAnalysedWithAndWithoutMediaInfo) {
-  const char* names[] = {"with space.webm", "say \"hi\".webm", "cost $HOME.webm",
+  const char* names[] = {"with space.webm",    "say \"hi\".webm",  "cost $HOME.webm",
                          "-leading dash.webm", "Grüße ñandú.webm", "it's.webm"};
   for (const char* name : names) {
     std::string path = test::CopyTestFile("vp8.webm", m_dir.path(), name);

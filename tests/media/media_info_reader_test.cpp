@@ -61,7 +61,10 @@ TEST(MediaInfoAudio, ConvertsBitratesDurationsAndCodecTexts) {
     const char* codec;
   };
   const Case cases[] = {
-      {"CBR 127999 bit/s is 128 kbit/s", {{"BitRate", "127999"}, {"BitRate_Mode", "cbr"}}, 128, 0,
+      {"CBR 127999 bit/s is 128 kbit/s",
+       {{"BitRate", "127999"}, {"BitRate_Mode", "cbr"}},
+       128,
+       0,
        ""},
       {"VBR 127999 bit/s stays 127", {{"BitRate", "127999"}, {"BitRate_Mode", "VBR"}}, 127, 0, ""},
       {"two layer rates are averaged", {{"BitRate", "64000 / 128000"}}, 96, 0, ""},
@@ -69,13 +72,20 @@ TEST(MediaInfoAudio, ConvertsBitratesDurationsAndCodecTexts) {
       {"Matroska writes durations with decimals", {{"Duration", "2003.000000"}}, 0, 2003, ""},
       {"a half millisecond rounds to even", {{"Duration", "2002.5"}}, 0, 2002, ""},
       {"format, version and hint",
-       {{"Format", "MPEG Audio"}, {"Format_Version", "Version 1"}, {"CodecID/Hint", "MP3"}}, 0, 0,
+       {{"Format", "MPEG Audio"}, {"Format_Version", "Version 1"}, {"CodecID/Hint", "MP3"}},
+       0,
+       0,
        "MPEG Audio - Version 1 (MP3)"},
       {"a numeric hint gives way to the codec information",
-       {{"Format", "PCM"}, {"CodecID/Hint", "1"}, {"CodecID/Info", "Microsoft PCM"}}, 0, 0,
+       {{"Format", "PCM"}, {"CodecID/Hint", "1"}, {"CodecID/Info", "Microsoft PCM"}},
+       0,
+       0,
        "PCM (Microsoft PCM)"},
-      {"a hint equal to the format is dropped", {{"Format", "AAC"}, {"CodecID/Hint", "AAC"}}, 0,
-       0, "AAC"},
+      {"a hint equal to the format is dropped",
+       {{"Format", "AAC"}, {"CodecID/Hint", "AAC"}},
+       0,
+       0,
+       "AAC"},
   };
   for (const Case& c : cases) {
     FakeMediaInfo fake = OneOfEach();

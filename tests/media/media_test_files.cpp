@@ -22,8 +22,9 @@ Args Inputs(bool video, int audioInputs) {
   Args args;
   if (video) args.insert(args.end(), {"-f", "lavfi", "-i", Video});
   for (int i = 0; i < audioInputs; ++i)
-    args.insert(args.end(), {"-f", "lavfi", "-i", "sine=frequency=" + std::to_string(440 + 220 * i) +
-                                                      ":sample_rate=44100:duration=1"});
+    args.insert(args.end(), {"-f", "lavfi", "-i",
+                             "sine=frequency=" + std::to_string(440 + 220 * i) +
+                                 ":sample_rate=44100:duration=1"});
   return args;
 }
 
@@ -41,12 +42,36 @@ const std::map<std::string, Args>& Recipes() {
                                           "yuv420p", "-c:a", "aac", "-ac", "2"})},
       {"video.mp4",
        Join(Inputs(true, 0), {"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"})},
-      {"three.mkv",
-       Join(Inputs(true, 3),
-            {"-map", "0", "-map", "1", "-map", "2", "-map", "3", "-c:v", "libx264", "-preset",
-             "ultrafast", "-pix_fmt", "yuv420p", "-c:a:0", "aac", "-ac:a:0", "2", "-c:a:1",
-             "libvorbis", "-c:a:2", "ac3", "-ac:a:2", "6", "-metadata:s:a:0", "language=eng",
-             "-metadata:s:a:1", "language=ger", "-metadata:s:a:2", "language=fre"})},
+      {"three.mkv", Join(Inputs(true, 3), {"-map",
+                                           "0",
+                                           "-map",
+                                           "1",
+                                           "-map",
+                                           "2",
+                                           "-map",
+                                           "3",
+                                           "-c:v",
+                                           "libx264",
+                                           "-preset",
+                                           "ultrafast",
+                                           "-pix_fmt",
+                                           "yuv420p",
+                                           "-c:a:0",
+                                           "aac",
+                                           "-ac:a:0",
+                                           "2",
+                                           "-c:a:1",
+                                           "libvorbis",
+                                           "-c:a:2",
+                                           "ac3",
+                                           "-ac:a:2",
+                                           "6",
+                                           "-metadata:s:a:0",
+                                           "language=eng",
+                                           "-metadata:s:a:1",
+                                           "language=ger",
+                                           "-metadata:s:a:2",
+                                           "language=fre"})},
       {"interlaced.ts", Join(Inputs(true, 1), {"-c:v", "mpeg2video", "-flags", "+ilme+ildct",
                                                "-top", "1", "-b:v", "500k", "-c:a", "mp2"})},
       {"clip.flv", Join(Inputs(true, 1), {"-c:v", "flv", "-c:a", "libmp3lame"})},
@@ -93,8 +118,7 @@ std::string CopyTestFile(const std::string& name, const std::string& dir,
   std::string source = TestMediaFile(name);
   std::string target = dir + "/" + newName;
   std::error_code ec;
-  std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
-                             ec);
+  std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing, ec);
   if (ec) ADD_FAILURE() << "cannot copy " << name << " to " << target << ": " << ec.message();
   return target;
 }

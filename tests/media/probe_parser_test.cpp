@@ -122,7 +122,8 @@ TEST(ProbeVideoLine, ReadsTheFrameRateFromTheItemsWhereFfmpegPutsIt) {
       {"item 5 is ignored once a rate is known",
        "Stream #0:0: Video: h264, yuv420p, 160x120, 100 kb/s, 50 fps, 25 tbr", 50},
   };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(Probe({c.line}).VideoStreams[0].FPS, c.fps) << c.name;
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(Probe({c.line}).VideoStreams[0].FPS, c.fps) << c.name;
 }
 
 TEST(ProbeStreams, KeepOnlyTheFirstDigitOfTheStreamNumber) {
@@ -167,16 +168,19 @@ TEST(ProbeAudioLine, ReadsCodecBitrateSampleFormatAndSimpleLayouts) {
     uint8_t channels;
   };
   const Case cases[] = {
-      {"AAC with tags", "Stream #0:1[0x2](und): Audio: aac (LC) (mp4a / 0x6134706D), 44100 Hz, "
-                        "stereo, fltp, 128 kb/s (default)",
+      {"AAC with tags",
+       "Stream #0:1[0x2](und): Audio: aac (LC) (mp4a / 0x6134706D), 44100 Hz, "
+       "stereo, fltp, 128 kb/s (default)",
        "aac (LC) (mp4a / 0x6134706D)", "aac", 128, 0, 2},
-      {"16-bit PCM", "Stream #0:0: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, mono, s16, "
-                     "705 kb/s",
+      {"16-bit PCM",
+       "Stream #0:0: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 44100 Hz, mono, s16, "
+       "705 kb/s",
        "pcm_s16le ([1][0][0][0] / 0x0001)", "pcm_s16le", 705, 16, 1},
       {"24 bits in 32", "Stream #0:0: Audio: flac, 96000 Hz, stereo, s32 (24 bit)", "flac", "flac",
        0, 32, 2},
-      {"5.1 is left for MediaInfo", "Stream #0:3(fre): Audio: ac3, 48000 Hz, 5.1(side), fltp, "
-                                    "448 kb/s",
+      {"5.1 is left for MediaInfo",
+       "Stream #0:3(fre): Audio: ac3, 48000 Hz, 5.1(side), fltp, "
+       "448 kb/s",
        "ac3", "ac3", 448, 0, 0},
   };
   for (const Case& c : cases) {
