@@ -42,10 +42,12 @@ std::vector<std::string> MakeClips() {
   for (int i = 0; i < ClipCount; ++i) {
     std::string clip = WorkDir + "/in/clip" + std::to_string(i) + ".mp4";
     if (!zelmora::FileExists(clip)) {
-      std::string command = "ffmpeg -v error -y -f lavfi -i testsrc=size=640x360:rate=25:duration=6 "
-                            "-f lavfi -i sine=frequency=" + std::to_string(300 + 50 * i) +
-                            ":duration=6 -c:v libx264 -preset ultrafast -c:a aac -shortest " +
-                            zelmora::ShellQuote(clip) + " </dev/null";
+      std::string command =
+          "ffmpeg -v error -y -f lavfi -i testsrc=size=640x360:rate=25:duration=6 "
+          "-f lavfi -i sine=frequency=" +
+          std::to_string(300 + 50 * i) +
+          ":duration=6 -c:v libx264 -preset ultrafast -c:a aac -shortest " +
+          zelmora::ShellQuote(clip) + " </dev/null";
       if (std::system(command.c_str()) != 0) return {};
     }
     clips.push_back(clip);
@@ -58,8 +60,9 @@ std::vector<std::string> MakeClips() {
 std::string ShellLoopScript(const std::vector<std::string>& clips, const std::string& outDir) {
   std::string script = "ffmpeg=$(command -v ffmpeg)\n";
   for (const std::string& clip : clips) {
-    std::string line = Capture(zelmora::ShellQuote(Cli) + " command --if-exists overwrite --out-dir " +
-                               zelmora::ShellQuote(outDir) + " " + zelmora::ShellQuote(clip));
+    std::string line =
+        Capture(zelmora::ShellQuote(Cli) + " command --if-exists overwrite --out-dir " +
+                zelmora::ShellQuote(outDir) + " " + zelmora::ShellQuote(clip));
     std::string args;
     for (const std::string& arg : zelmora::SplitCommandLine(zelmora::Trim(line)))
       args += " " + zelmora::ShellQuote(arg);
@@ -87,14 +90,23 @@ void BM_ConvertAgainstShellLoop(benchmark::State& state) {
   (void)zelmora::WriteFileAtomic(script, ShellLoopScript(clips, outDir));
   std::string files;
   for (const std::string& clip : clips) files += " " + zelmora::ShellQuote(clip);
-  const std::string convert = zelmora::ShellQuote(Cli) + " convert --if-exists overwrite --out-dir " +
+  const std::string convert = zelmora::ShellQuote(Cli) +
+                              " convert --if-exists overwrite --out-dir " +
                               zelmora::ShellQuote(outDir);
-  double shell = 0, engine = 0, engineWaits = 0;
+  double times[3] = {0, 0, 0};  // shell loop, convert without pauses, convert
+  const std::string commands[3] = {"bash " + zelmora::ShellQuote(script),
+                                   convert + " --no-wait" + files + " >/dev/null 2>&1 </dev/null",
+                                   convert + files + " >/dev/null 2>&1 </dev/null"};
+  int round = 0;
   for (auto _ : state) {
-    shell += TimeCommand("bash " + zelmora::ShellQuote(script));
-    engine += TimeCommand(convert + " --no-wait" + files + " >/dev/null 2>&1 </dev/null");
-    engineWaits += TimeCommand(convert + files + " >/dev/null 2>&1 </dev/null");
+    // Each round starts with another variant, so none always runs first.
+    for (int k = 0; k < 3; ++k) {
+      const int variant = (round + k) % 3;
+      times[variant] += TimeCommand(commands[variant]);
+    }
+    ++round;
   }
+  const double shell = times[0], engine = times[1], engineWaits = times[2];
   const double n = static_cast<double>(state.iterations());
   state.counters["shell_s"] = shell / n;
   state.counters["convert_no_wait_s"] = engine / n;
@@ -103,7 +115,7 @@ void BM_ConvertAgainstShellLoop(benchmark::State& state) {
   state.counters["ratio_with_waits"] = engineWaits / shell;
 }
 
-BENCHMARK(BM_ConvertAgainstShellLoop)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_ConvertAgainstShellLoop)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace
 

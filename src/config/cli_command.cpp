@@ -24,7 +24,8 @@ std::optional<std::string> CommandOutput(const CliSession& session, const std::s
 
 int RunCliCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   TCliConversionArgs parsed;
-  if (auto status = ParseCliSubcommand(TCliSubcommand::scCommand, "command", args, parsed, out, err))
+  if (auto status =
+          ParseCliSubcommand(TCliSubcommand::scCommand, "command", args, parsed, out, err))
     return *status;
   CliSession session;
   std::vector<std::string> files;
@@ -42,8 +43,8 @@ int RunCliCommand(const std::vector<std::string>& args, std::ostream& out, std::
   if (!output) return 0;
   AnalyzeVideoFile(session.Runner, input, ffmpeg, context.AppParams.MediaInfoDll,
                    context.CurrentFileInfo);
-  BuilderInput in{session.Settings,    context.CurrentFileInfo,   context.Strings,
-                  session.Resolutions, session.Encoders.Encoders(ffmpeg), messages,
+  BuilderInput in{session.Settings,       context.CurrentFileInfo,           context.Strings,
+                  session.Resolutions,    session.Encoders.Encoders(ffmpeg), messages,
                   context.MinAudioBitrate};
   std::optional<TCommandPieces> pieces = BuildCommandPieces(in);
   if (!pieces) return 1;

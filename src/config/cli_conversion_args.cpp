@@ -12,9 +12,12 @@ namespace {
 using Setter = std::function<std::string(TCliConversionArgs&, const std::string&)>;
 
 std::string SetFormat(TCliConversionArgs& a, const std::string& v) {
-  if (v == "avi") a.Format = TOutputFormat::ofAVI;
-  else if (v == "mpg") a.Format = TOutputFormat::ofMPG;
-  else return "--format must be avi or mpg, not '" + v + "'";
+  if (v == "avi")
+    a.Format = TOutputFormat::ofAVI;
+  else if (v == "mpg")
+    a.Format = TOutputFormat::ofMPG;
+  else
+    return "--format must be avi or mpg, not '" + v + "'";
   return {};
 }
 
@@ -42,10 +45,18 @@ std::string NotEmpty(const std::string& option, const std::string& v) {
 // The options that take a value, per subcommand.
 std::map<std::string, Setter> ValueOptions(TCliSubcommand subcommand) {
   std::map<std::string, Setter> options = {
-      {"--profile", [](auto& a, auto& v) { a.Profile = v; return NotEmpty("--profile", v); }},
+      {"--profile",
+       [](auto& a, auto& v) {
+         a.Profile = v;
+         return NotEmpty("--profile", v);
+       }},
       {"--format", SetFormat},
       {"--audio-track", SetAudioTrack},
-      {"--out-dir", [](auto& a, auto& v) { a.OutDir = v; return NotEmpty("--out-dir", v); }},
+      {"--out-dir",
+       [](auto& a, auto& v) {
+         a.OutDir = v;
+         return NotEmpty("--out-dir", v);
+       }},
       {"--if-exists", SetIfExists},
   };
   if (subcommand == TCliSubcommand::scConvert) {
@@ -59,7 +70,10 @@ std::map<std::string, Setter> ValueOptions(TCliSubcommand subcommand) {
     };
   }
   if (subcommand == TCliSubcommand::scScript) {
-    options["-o"] = [](auto& a, auto& v) { a.ScriptFile = v; return NotEmpty("-o", v); };
+    options["-o"] = [](auto& a, auto& v) {
+      a.ScriptFile = v;
+      return NotEmpty("-o", v);
+    };
     options["--output"] = options["-o"];
   }
   return options;
@@ -123,12 +137,14 @@ std::string CliConversionHelp(TCliSubcommand subcommand) {
       "  --if-exists POLICY    rename (default), overwrite or skip an existing output\n";
   switch (subcommand) {
     case TCliSubcommand::scCommand:
-      return std::string("Usage: zelmora-cli command [OPTION]... FILE\n"
-                         "Print the ffmpeg parameters of FILE, one line per pass.\n\nOptions:\n") +
+      return std::string(
+                 "Usage: zelmora-cli command [OPTION]... FILE\n"
+                 "Print the ffmpeg parameters of FILE, one line per pass.\n\nOptions:\n") +
              common + "  -h, --help            show this help and exit\n";
     case TCliSubcommand::scConvert:
-      return std::string("Usage: zelmora-cli convert [OPTION]... FILE...\n"
-                         "Convert the files one after another.\n\nOptions:\n") +
+      return std::string(
+                 "Usage: zelmora-cli convert [OPTION]... FILE...\n"
+                 "Convert the files one after another.\n\nOptions:\n") +
              common +
              "  --list FILE.lst       convert the files a list file names\n"
              "  --error-log FILE      write the error records to FILE instead of stderr\n"
@@ -139,10 +155,11 @@ std::string CliConversionHelp(TCliSubcommand subcommand) {
              "Exit status: 0 when every file was converted or skipped, 1 when a file\n"
              "failed or the run was stopped, 2 for wrong arguments.\n";
     case TCliSubcommand::scScript:
-      return std::string("Usage: zelmora-cli script -o OUT.sh [OPTION]... FILE...\n"
-                         "Write a bash script that makes the conversion's ffmpeg calls.\n\n"
-                         "Options:\n"
-                         "  -o, --output OUT.sh   the script to write (replaced if it exists)\n") +
+      return std::string(
+                 "Usage: zelmora-cli script -o OUT.sh [OPTION]... FILE...\n"
+                 "Write a bash script that makes the conversion's ffmpeg calls.\n\n"
+                 "Options:\n"
+                 "  -o, --output OUT.sh   the script to write (replaced if it exists)\n") +
              common + "  -h, --help            show this help and exit\n";
   }
   return {};

@@ -11,7 +11,8 @@ namespace zelmora {
 
 int RunCliConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   TCliConversionArgs parsed;
-  if (auto status = ParseCliSubcommand(TCliSubcommand::scConvert, "convert", args, parsed, out, err))
+  if (auto status =
+          ParseCliSubcommand(TCliSubcommand::scConvert, "convert", args, parsed, out, err))
     return *status;
   CliSession session;
   std::vector<std::string> files;

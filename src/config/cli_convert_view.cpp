@@ -39,7 +39,8 @@ std::string CliProgressLine(int fileNo, int fileCount, int percent, const std::s
   line += "  elapsed " + FormatClock(elapsed);
   // The remaining time follows from the share done so far.
   if (percent > 0 && percent < 100)
-    line += "  left " + FormatClock(std::chrono::seconds(elapsed.count() * (100 - percent) / percent));
+    line +=
+        "  left " + FormatClock(std::chrono::seconds(elapsed.count() * (100 - percent) / percent));
   return line;
 }
 
@@ -69,7 +70,9 @@ void CliConversionView::ProcessEvents() {
     DrawProgress();
 }
 
-void CliConversionView::SetProgressPosition(int percent) { m_percent = percent; }
+void CliConversionView::SetProgressPosition(int percent) {
+  m_percent = percent;
+}
 
 void CliConversionView::SetFileCounter(int fileNo, int fileCount) {
   m_fileNo = fileNo;
@@ -83,8 +86,9 @@ void CliConversionView::DrawProgress() {
   m_lastDraw = std::chrono::steady_clock::now();
   TEncoderProgress progress = ReadEncoderProgress(m_encoderOutput, 0);
   auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(m_lastDraw - m_fileStart);
-  m_out << "\r" << CliProgressLine(m_fileNo, m_fileCount, m_percent, progress.FpsText,
-                                   PlainText(progress.SpeedText), elapsed)
+  m_out << "\r"
+        << CliProgressLine(m_fileNo, m_fileCount, m_percent, progress.FpsText,
+                           PlainText(progress.SpeedText), elapsed)
         << "\x1b[K" << std::flush;
   m_lineShown = true;
 }

@@ -30,9 +30,8 @@ int PrepareCliSession(const TCliConversionArgs& args, CliSession& session, std::
   FindFFmpeg(params);
   FindMediaInfoDll(params);
   SetDefaultParams(session.Settings, context.DefaultVideoCodecIndex, context.Strings);
-  if (!args.Profile.empty() &&
-      !LoadProfile(args.Profile, session.Settings, context.Strings,
-                   context.DefaultVideoCodecIndex)) {
+  if (!args.Profile.empty() && !LoadProfile(args.Profile, session.Settings, context.Strings,
+                                            context.DefaultVideoCodecIndex)) {
     err << CliMessage("cannot read the profile '" + args.Profile + "'");
     return 2;
   }
@@ -73,8 +72,8 @@ int CollectCliInputs(const TCliConversionArgs& args, std::vector<std::string>& f
     if (input.IsListFile) {
       Status read = ReadListFile(path, files);
       if (!read) {
-        err << CliMessage("cannot read the list file '" + input.Path + "': " +
-                          read.error().message);
+        err << CliMessage("cannot read the list file '" + input.Path +
+                          "': " + read.error().message);
         return 2;
       }
     } else if (!FileExists(path)) {

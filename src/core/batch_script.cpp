@@ -16,8 +16,8 @@ struct PieceArgs {
 };
 
 PieceArgs SplitPieces(const TCommandPieces& p) {
-  return {SplitCommandLine(p.VC),  SplitCommandLine(p.VP),  SplitCommandLine(p.AC),
-          SplitCommandLine(p.AP),  SplitCommandLine(p.ADV), SplitCommandLine(p.ADD)};
+  return {SplitCommandLine(p.VC), SplitCommandLine(p.VP),  SplitCommandLine(p.AC),
+          SplitCommandLine(p.AP), SplitCommandLine(p.ADV), SplitCommandLine(p.ADD)};
 }
 
 bool MatchesAt(const std::vector<std::string>& argv, size_t pos,
@@ -49,10 +49,8 @@ std::string ShellArrayLine(const std::string& name, const std::vector<std::strin
 }
 
 BatchScript::BatchScript(const std::string& ffmpegPath, const std::string& programDir) {
-  m_lines = {"#!/bin/bash",
-             "# Conversions exported by " + ProgramTitle() + ". Run it with bash.",
-             "ffmpeg=" + ShellQuote(ffmpegPath),
-             "programDir=" + ShellQuote(programDir)};
+  m_lines = {"#!/bin/bash", "# Conversions exported by " + ProgramTitle() + ". Run it with bash.",
+             "ffmpeg=" + ShellQuote(ffmpegPath), "programDir=" + ShellQuote(programDir)};
 }
 
 void BatchScript::AddPieceLines(const TCommandPieces& pieces) {
@@ -73,9 +71,11 @@ std::string BatchScript::CallLine(const TCommandPieces& pieces,
   std::string call = "\"$ffmpeg\"";
   size_t pos = 3;
   bool same = argv.size() >= 4 && argv[0] == "-y" && argv[1] == "-i";
-  const std::pair<const std::vector<std::string>*, const char*> before[] = {
-      {&a.VC, "VCodec"}, {&a.VP, "VParams"}, {&a.AC, "ACodec"}, {&a.AP, "AParams"},
-      {&a.ADV, "AdvParams"}};
+  const std::pair<const std::vector<std::string>*, const char*> before[] = {{&a.VC, "VCodec"},
+                                                                            {&a.VP, "VParams"},
+                                                                            {&a.AC, "ACodec"},
+                                                                            {&a.AP, "AParams"},
+                                                                            {&a.ADV, "AdvParams"}};
   std::string arrays;
   for (const auto& [part, name] : before) {
     same = same && MatchesAt(argv, pos, *part);

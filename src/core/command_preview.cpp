@@ -24,7 +24,9 @@ bool PreviewTwoPass(const EncoderSettings& settings) {
 
 }  // namespace
 
-std::string ReduceTripleBlanks(const std::string& text) { return ReplaceAll(text, "   ", " "); }
+std::string ReduceTripleBlanks(const std::string& text) {
+  return ReplaceAll(text, "   ", " ");
+}
 
 std::string PreviewInputText(const std::string& fileName) {
   return QuoteArgumentAlways(FfmpegFileName(fileName));
@@ -42,9 +44,8 @@ std::string BuildCommandPreview(const BuilderInput& in, const std::string& input
   const std::string preset(PresetPiece);
   std::string text;
   if (!PreviewTwoPass(in.Settings)) {
-    text = UsesPreset(in.Settings)
-               ? head + preset + add + "  " + OutputFilePlaceholder
-               : head + " " + add + " " + OutputFilePlaceholder;
+    text = UsesPreset(in.Settings) ? head + preset + add + "  " + OutputFilePlaceholder
+                                   : head + " " + add + " " + OutputFilePlaceholder;
   } else {
     auto passLine = [&](int pass) {
       std::string passText = " -pass " + std::to_string(pass) + " ";
@@ -80,8 +81,8 @@ std::string BuildSelectionPreview(AppContext& context, ConsoleRunner& runner,
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     inputText = PreviewInputText(selectedFile);
   }
-  BuilderInput in{settings,  context.CurrentFileInfo, context.Strings,         resolutions,
-                  encoders, messages,                context.MinAudioBitrate};
+  BuilderInput in{settings, context.CurrentFileInfo, context.Strings, resolutions, encoders,
+                  messages, context.MinAudioBitrate};
   return BuildCommandPreview(in, inputText);
 }
 

@@ -34,9 +34,9 @@ struct ConversionJob {
 
 // How a run ended.
 struct TConversionOutcome {
-  bool ReachedEnd = false;  // the loop ran to its end (no early exit)
-  bool Aborted = false;     // Abort was pressed
-  bool ForcedAbort = false; // ... and ffmpeg had to be killed
+  bool ReachedEnd = false;   // the loop ran to its end (no early exit)
+  bool Aborted = false;      // Abort was pressed
+  bool ForcedAbort = false;  // ... and ffmpeg had to be killed
   int FileCount = 0;
   int ErrorCount = 0;
   std::optional<Error> BatchWriteError;  // the script could not be written
@@ -53,9 +53,8 @@ public:
   using Wait = std::function<void(std::chrono::milliseconds)>;
   static constexpr std::chrono::milliseconds FileWait{150};
 
-  ConversionRun(AppContext& context, RowSource& rows, ConversionView& view,
-                ConsoleRunner& runner, AbortController& abort, DesktopServices& desktop,
-                EncoderListCache& encoders);
+  ConversionRun(AppContext& context, RowSource& rows, ConversionView& view, ConsoleRunner& runner,
+                AbortController& abort, DesktopServices& desktop, EncoderListCache& encoders);
 
   // actConvert.
   TConversionOutcome actConvert(const ConversionJob& job);

@@ -69,13 +69,13 @@ bool ConversionRun::ApplyExistsPolicy(const ConversionJob& job, FileJob& file) {
     return true;
   }
   // With every numbered name taken nothing can be written for this file.
-  file.Status = decision.Action == TOutputAction::oaSkip ? strings.Main.Skipped
-                                                          : strings.Main.Error;
+  file.Status =
+      decision.Action == TOutputAction::oaSkip ? strings.Main.Skipped : strings.Main.Error;
   if (!m_context.ConversionState.BatchFileMode) m_rows.SetRowStatus(file.Row, file.Status);
   m_view.SetStatusText(file.Status);
   m_view.SetOutputFileText(SkippedOutputLabel(file.Output));
-  m_view.FileFinished({file.Row, file.Input, file.Output, file.Status,
-                       decision.Action == TOutputAction::oaSkip});
+  m_view.FileFinished(
+      {file.Row, file.Input, file.Output, file.Status, decision.Action == TOutputAction::oaSkip});
   return false;
 }
 
@@ -87,8 +87,12 @@ bool ConversionRun::AnalyzeAndBuild(const ConversionJob& job, FileJob& file) {
   AnalyzeVideoFile(m_runner, file.Input, m_ffmpeg, m_context.AppParams.MediaInfoDll, info);
   m_context.CurrentFileInfo = info;
   m_wait(FileWait);
-  BuilderInput in{job.Settings,         m_context.CurrentFileInfo, m_context.Strings,
-                  job.Resolutions,      m_encoders.Encoders(m_ffmpeg), m_view,
+  BuilderInput in{job.Settings,
+                  m_context.CurrentFileInfo,
+                  m_context.Strings,
+                  job.Resolutions,
+                  m_encoders.Encoders(m_ffmpeg),
+                  m_view,
                   m_context.MinAudioBitrate};
   std::optional<TCommandPieces> pieces = BuildCommandPieces(in);
   if (!pieces) return false;

@@ -25,8 +25,7 @@ bool PathExists(const std::string& path) {
   return !path.empty() && lstat(path.c_str(), &info) == 0;
 }
 
-std::string UniqueFileName(const std::string& fileName, const std::string& separator,
-                           int digits) {
+std::string UniqueFileName(const std::string& fileName, const std::string& separator, int digits) {
   if (!PathExists(fileName)) return fileName;
   std::string ext = ExtractFileExt(fileName);
   std::string base = fileName.substr(0, fileName.size() - ext.size());
@@ -102,6 +101,8 @@ std::string SkippedOutputLabel(const std::string& outputFile) {
   return "<font bgcolor=\"#C0C0C0\">" + path + "</font><b>" + name + "</b>";
 }
 
-std::string FileStatusLabel(const std::string& status) { return "<b>" + status + "</b>"; }
+std::string FileStatusLabel(const std::string& status) {
+  return "<b>" + status + "</b>";
+}
 
 }  // namespace zelmora

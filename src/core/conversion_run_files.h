@@ -41,9 +41,8 @@ bool IsSameFile(const std::string& a, const std::string& b);
 // The files ffmpeg and its encoders leave in the working folder of a
 // two-pass encoding.
 inline constexpr std::array<const char*, 7> TwoPassLogFiles = {
-    "ffmpeg2pass-0.log",   "ffmpeg2pass-0.log.mbtree",   "x264_2pass.log",
-    "x264_2pass.log.temp", "x264_2pass.log.mbtree", "x264_2pass.log.mbtree.temp",
-    "xvidff.iG2Kb7"};
+    "ffmpeg2pass-0.log",     "ffmpeg2pass-0.log.mbtree",   "x264_2pass.log", "x264_2pass.log.temp",
+    "x264_2pass.log.mbtree", "x264_2pass.log.mbtree.temp", "xvidff.iG2Kb7"};
 
 // Deletes the two-pass log files from logDir (a write-protected one is made
 // writable first), then the folder when it is empty. Errors are ignored.
@@ -56,8 +55,7 @@ std::string OutputPathFor(bool outIn, const std::string& outDir, const std::stri
 
 // The if-exists policy (an index outside the list reads as Rename). An
 // output that is the input itself is always renamed, whatever the policy.
-TOutputDecision DecideOutput(const std::string& output, const std::string& input,
-                             int outputExists);
+TOutputDecision DecideOutput(const std::string& output, const std::string& input, int outputExists);
 
 // The progress window's output-file label: the folder (with its trailing
 // "/") on a dark badge and the name in bold while converting; a light badge

@@ -20,9 +20,8 @@ constexpr uint32_t NotStartedExitCode = 127;
 std::optional<uint32_t> ConversionRun::RunPass(const std::string& parameters,
                                                const std::string& workDir) {
   m_context.EncoderOutput.clear();
-  Result<uint32_t> result =
-      m_runner.RunConsoleProgram(m_ffmpeg, parameters, &m_context.EncoderOutput, workDir,
-                                 &m_handler);
+  Result<uint32_t> result = m_runner.RunConsoleProgram(
+      m_ffmpeg, parameters, &m_context.EncoderOutput, workDir, &m_handler);
   if (result) return result.value();
   m_context.EncoderOutput.push_back(result.error().message);
   return NotStartedExitCode;
@@ -64,8 +63,8 @@ void ConversionRun::RecordFailure(const FileJob& file, uint32_t exitCode) {
   ++state.ErrorCount;
   FilterEncoderOutput(m_context.EncoderOutput);
   m_view.SetOutputText(Join(m_context.EncoderOutput, "\n"));
-  m_view.AddErrorRecord(ErrorRecordText(ErrorDetails(exitCode, m_context.EncoderOutput),
-                                        file.Input, file.Output, state.ErrorCount));
+  m_view.AddErrorRecord(ErrorRecordText(ErrorDetails(exitCode, m_context.EncoderOutput), file.Input,
+                                        file.Output, state.ErrorCount));
 }
 
 void ConversionRun::FinishFile(FileJob& file) {

@@ -13,10 +13,10 @@ enum TAfterConversion : int { acDoNothing = 0, acCloseApplication = 1, acCloseWi
 // Where the outputs go and what happens around them, as the main window's
 // output panel holds it (the settings file keeps the same fields).
 struct OutputOptions {
-  bool OutIn = true;          // the output goes beside its input
-  std::string OutDir;         // used when OutIn is false
-  int OutputExists = oeRename;         // key "cbOutputExists"
-  int AfterConversion = acDoNothing;   // key "cbAfterConversion"
+  bool OutIn = true;                  // the output goes beside its input
+  std::string OutDir;                 // used when OutIn is false
+  int OutputExists = oeRename;        // key "cbOutputExists"
+  int AfterConversion = acDoNothing;  // key "cbAfterConversion"
   bool KeepFileDates = false;
 };
 

@@ -30,7 +30,8 @@ const std::vector<std::string> NastyNames = {
     "`touch pwned2`.webm",
     "semi;touch pwned3;.webm",
     "new\nline.webm",
-    "\xC3\xBCn\xC3\xAF c\xC3\xB8" "d\xC3\xA9.webm",
+    "\xC3\xBCn\xC3\xAF c\xC3\xB8"
+    "d\xC3\xA9.webm",
     "-leading dash.webm",
     "back\\slash\\\" end\\.webm",
 };
@@ -171,7 +172,8 @@ TEST(BatchScript, TheScriptKeepsTheBatchFilesStructure) {
   EXPECT_EQ(text.find(" file 2 "), std::string::npos) << "the skipped file is left out";
   EXPECT_NE(text.find(" file 3 "), std::string::npos) << "but still counted";
   EXPECT_EQ(text.find('\r'), std::string::npos);
-  EXPECT_TRUE(EndsWith(text, "\n\nif [ -t 0 ]; then read -r -p 'Press Enter to continue . . . ' _; fi\n"));
+  EXPECT_TRUE(
+      EndsWith(text, "\n\nif [ -t 0 ]; then read -r -p 'Press Enter to continue . . . ' _; fi\n"));
   EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Ready", "Ready", "Ready"}));
   EXPECT_TRUE(h.desktop.calls().empty());
   EXPECT_TRUE(ffmpeg.EncodeCalls().empty());

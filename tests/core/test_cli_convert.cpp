@@ -64,14 +64,18 @@ struct FormatCase {
 };
 
 TEST_F(CliConvert, ConvertsToAviAndMpgWithTheChosenCodecs) {
-  const std::string profile = dir.write(
-      "mpeg4-ac3.ini", "[MAIN]\nOutputFormat=AVI\n[AVI]\nVideoCodec=FFMPEG4\n"
-                       "[AUDIO]\nAudioCodec=AC3\nAudioBitrate=128\n");
+  const std::string profile = dir.write("mpeg4-ac3.ini",
+                                        "[MAIN]\nOutputFormat=AVI\n[AVI]\nVideoCodec=FFMPEG4\n"
+                                        "[AUDIO]\nAudioCodec=AC3\nAudioBitrate=128\n");
   const FormatCase cases[] = {
       {"AVI with the defaults", {}, "clip one.avi", {"Video: mpeg4", "XVID", "Audio: mp3"}},
-      {"MPG with the defaults", {"--format", "mpg"}, "clip one.mpg",
+      {"MPG with the defaults",
+       {"--format", "mpg"},
+       "clip one.mpg",
        {"Video: mpeg1video", "Audio: mp2"}},
-      {"AVI from a profile", {"--profile", profile}, "clip one_001.avi",
+      {"AVI from a profile",
+       {"--profile", profile},
+       "clip one_001.avi",
        {"Video: mpeg4", "FMP4", "Audio: ac3", "128 kb/s"}},
   };
   for (const FormatCase& c : cases) {

@@ -20,7 +20,8 @@ TEST(CliConvertAbort, ASignalAbortsTheRunLikeTheAbortButton) {
   // The background job of a script ignores SIGINT, so SIGTERM stands in for it;
   // both reach the same handler.
   const std::string script =
-      "PATH='" + dir.file("fake-bin") + "':\"$PATH\" \"$0\" convert --no-wait \"$1\" \"$2\" "
+      "PATH='" + dir.file("fake-bin") +
+      "':\"$PATH\" \"$0\" convert --no-wait \"$1\" \"$2\" "
       "2>&1 & pid=$!; sleep 1; kill -TERM $pid; wait $pid; echo \"status=$?\"";
   std::string output;
   ASSERT_TRUE(RunProgramAndWait({"/bin/sh", "-c", script, program, first, second}, &output).ok());

@@ -82,8 +82,7 @@ TEST(OutputPathFor, PutsTheOutputBesideTheInputOrInTheFolder) {
 TEST(OutputLabels, ShowTheFolderOnABadgeAndTheNameInBold) {
   EXPECT_EQ(ConvertingOutputLabel("/out/a.avi"),
             "<b><font bgcolor=\"#696969\" color=\"#FFFFFF\"> /out/ </font> a.avi</b>");
-  EXPECT_EQ(SkippedOutputLabel("/out/a.avi"),
-            "<font bgcolor=\"#C0C0C0\">/out/</font><b>a.avi</b>");
+  EXPECT_EQ(SkippedOutputLabel("/out/a.avi"), "<font bgcolor=\"#C0C0C0\">/out/</font><b>a.avi</b>");
 }
 
 TEST(ClearLogs, RemovesTheLogFilesAndTheFolderButNothingElse) {

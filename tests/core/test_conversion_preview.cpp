@@ -47,8 +47,7 @@ TEST_F(CommandPreview, TwoPassH264PutsThePresetAfterThePassAndTheQuotedName) {
   for (int pass = 1; pass <= 2; ++pass) {
     const std::string& line = parts[pass == 1 ? 0 : 2];
     EXPECT_EQ(line.rfind("-y -i " + name + " ", 0), 0u) << line;
-    EXPECT_NE(line.find("-pass " + std::to_string(pass) + "  -preset:v faster"),
-              std::string::npos)
+    EXPECT_NE(line.find("-pass " + std::to_string(pass) + "  -preset:v faster"), std::string::npos)
         << line;
     EXPECT_TRUE(EndsWith(line, " <output_file>")) << line;
   }

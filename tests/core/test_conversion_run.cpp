@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,8 +56,7 @@ TEST(ConversionRun, TwoPassWithAFailingFirstPassRecordsOneErrorAndRemovesTheLogF
 TEST(ConversionRun, AbortDuringTheSecondOfFiveFilesLeavesTheRestUntouched) {
   TempDir dir;
   // The first file finishes at once; any later one waits for "q".
-  FakeFfmpeg ffmpeg(dir, "[[ \"$last\" == *clip1.avi ]] || exec '" + FakeEncoder +
-                             "' sleep=20000");
+  FakeFfmpeg ffmpeg(dir, "[[ \"$last\" == *clip1.avi ]] || exec '" + FakeEncoder + "' sleep=20000");
   ConversionHarness h(ffmpeg.path);
   h.options.AfterConversion = acCloseWindows;
   for (const std::string& file : MakeInputs(dir, 5)) h.rows.Add(file);
@@ -137,8 +135,7 @@ struct RenameCase {
 };
 
 TEST(ConversionRun, AnOutputThatIsTheInputIsRenamedWhateverThePolicy) {
-  const RenameCase cases[] = {
-      {"rename", oeRename}, {"overwrite", oeOverwrite}, {"skip", oeSkip}};
+  const RenameCase cases[] = {{"rename", oeRename}, {"overwrite", oeOverwrite}, {"skip", oeSkip}};
   for (const RenameCase& c : cases) {
     TempDir dir;
     FakeFfmpeg ffmpeg(dir);

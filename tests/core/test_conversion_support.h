@@ -1,13 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "base/files.h"
@@ -122,7 +122,8 @@ public:
       script += "exec '" + realFfmpeg + "' \"$@\"\n";
     } else {
       script += "[ \"$1\" = -hide_banner ] && exit 0\n";
-      script += "[ $# -le 2 ] && { echo 'At least one output file must be specified' >&2; exit 1; }\n";
+      script +=
+          "[ $# -le 2 ] && { echo 'At least one output file must be specified' >&2; exit 1; }\n";
       script += behaviour + "\nprintf 'data' > \"$last\"\nexit 0\n";
     }
     dir.write("fake-bin/ffmpeg", script);

@@ -10,8 +10,8 @@ namespace {
 const LocalDateTime Noon{2026, 3, 7, 12, 5, 9, 250};
 
 TEST(ErrorRecordLines, ANumberedRecordHasItsHeadingAndRules) {
-  std::vector<std::string> lines =
-      ErrorRecordLines("ExitCode: 1\nUnknown encoder 'x'\n", "/in/a b.webm", "/out/a b.avi", 12, Noon);
+  std::vector<std::string> lines = ErrorRecordLines("ExitCode: 1\nUnknown encoder 'x'\n",
+                                                    "/in/a b.webm", "/out/a b.avi", 12, Noon);
   const std::vector<std::string> expected = {
       "Error # 12",
       "----------",
