@@ -79,6 +79,28 @@ TEST(ConversionRun, AbortDuringTheSecondOfFiveFilesLeavesTheRestUntouched) {
   EXPECT_FALSE(h.context.ConversionState.Running);
 }
 
+TEST(ConversionRun, AForcedAbortKeepsTheRecordsButDoesNotOpenTheErrorLog) {
+  TempDir dir;
+  FakeFfmpeg ffmpeg(
+      dir, "[[ \"$last\" == *clip1.avi ]] && exit 1\nexec '" + FakeEncoder + "' sleep=20000");
+  ConversionHarness h(ffmpeg.path);
+  for (const std::string& file : MakeInputs(dir, 3)) h.rows.Add(file);
+  // Abort, and the grace time runs out before ffmpeg has gone.
+  h.view.onEvents = [&] {
+    if (h.context.ConversionState.FileNo == 2 && h.runner.IsRunning() &&
+        !h.context.ConversionState.AbortRequested) {
+      h.abort.Abort();
+      h.abort.GraceTimeElapsed();
+    }
+  };
+  TConversionOutcome outcome = h.Convert();
+  EXPECT_TRUE(outcome.ForcedAbort);
+  EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Error (1)", "Aborted", "Ready"}));
+  EXPECT_EQ(h.view.records, 1);
+  EXPECT_EQ(std::count(h.view.calls.begin(), h.view.calls.end(), "ShowErrorLog"), 0);
+  EXPECT_EQ(h.view.errorCaption, "Errors (1)");
+}
+
 TEST(ConversionRun, OneErrorKeepsTheMachineRunningAndShowsTheErrorLog) {
   TempDir dir;
   FakeFfmpeg ffmpeg(dir, "[[ \"$last\" == *clip2.avi ]] && exit 1");
