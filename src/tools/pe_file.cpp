@@ -92,7 +92,10 @@ void TPeFile::GetFileInfo() {
   TFileBytes bytes;
   if (!bytes.Open(m_fileName, MaxMemoryStreamSize)) return;
   uint64_t newHeader = 0;
-  if (!ReadHeaders(bytes, newHeader)) return;
+  if (!ReadHeaders(bytes, newHeader)) {
+    Reset();  // a half-read file tells nothing
+    return;
+  }
   BuildInfoStr();
   m_valid = true;
   m_version = ReadVersionResource(bytes, Layout(newHeader));
