@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Zelmora"));
 
   zelmora::AppContext context;
-  zelmora::MainWindow window(context);
+  zelmora::MainWindowOptions options;
+  for (int i = 1; i < argc; ++i) options.Arguments.emplace_back(argv[i]);
+  zelmora::MainWindow window(context, std::move(options));
   new zelmora::TerminationWatcher(&window);  // owned by the window
   window.show();
   return app.exec();
