@@ -20,6 +20,8 @@ constexpr CliCommandInfo CliCommands[] = {
      "Print the program's folders and files and where ffmpeg and MediaInfo were found."},
     {"strings", TCliCommand::cliStrings,
      "Print the English language file, the template for a new translation."},
+    {"analyze", TCliCommand::cliSubcommand,
+     "Analyse video files with the ffmpeg probe and MediaInfo (see analyze --help)."},
     {"command", TCliCommand::cliSubcommand,
      "Print the ffmpeg parameters of a file, one line per pass (see command --help)."},
     {"convert", TCliCommand::cliSubcommand, "Convert files to AVI or MPG (see convert --help)."},
