@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "config/cli_bitrates.h"
+#include "config/cli_check_update.h"
 #include "config/cli_command.h"
 #include "config/cli_convert.h"
 #include "config/cli_script.h"
 #include "config/cli_strings.h"
+#include "config/cli_tools.h"
 #include "core/app_context.h"
 #include "core/cli_analyze.h"
 #include "core/cli_options.h"
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
       {"convert", zelmora::RunCliConvert},
       {"script", zelmora::RunCliScript},
       {"bitrates", zelmora::RunCliBitrates},
+      {"tools", zelmora::RunCliTools},
+      {"check-update", zelmora::RunCliCheckUpdate},
   };
   for (const auto& [name, run] : subcommands) {
     if (!args.empty() && args[0] == name)

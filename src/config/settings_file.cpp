@@ -43,6 +43,12 @@ const char* DefaultVideoCodecName(int index) {
   return index == vcH264 ? "H.264" : "Xvid";
 }
 
+// Hand-edited only, so a mirror or a test server can stand in for the product's.
+std::string UpdateUrlOf(const IniDocument& ini, const std::string& def) {
+  const std::string url = ini.ReadString(M, "UpdateUrl", "");
+  return url.empty() ? def : url;
+}
+
 // Hand-edited tool paths: each is taken only where it names something that
 // exists, and the usual search fills in what is missing.
 void ReadToolPaths(const IniDocument& ini, TAppParams& params, const TToolSearch& search) {
@@ -106,6 +112,7 @@ void ReadFileListLook(const IniDocument& ini, TSettingsRecord& s) {
 void ReadStartOfMain(const IniDocument& ini, AppContext& context, TSettingsRecord& s,
                      const TScreenSize& screen, const TToolSearch& search) {
   s.EscExit = ini.ReadBool(M, "EscExit", s.EscExit);
+  s.UpdateUrl = UpdateUrlOf(ini, s.UpdateUrl);
   ReadToolPaths(ini, context.AppParams, search);
   ReadLanguage(ini, context);
   ReadFfmpegPath(ini, context.AppParams, search);
@@ -216,6 +223,9 @@ void SaveSettingsToIni(const std::string& iniName, const AppContext& context,
   if (FileExists(iniName) && !ini.LoadFromFile(iniName)) return;
   WriteMain(ini, context, settings);
   if (settings.HasProgressWindow) WriteProgress(ini, context, settings);
+  // An installed program's settings folder may not exist yet.
+  const std::string folder = ExtractFileDir(iniName);
+  if (!folder.empty() && !DirectoryExists(folder)) (void)CreateDirectories(folder);
   ini.SaveToFile(iniName);  // a failure keeps the previous file; nothing to tell the user
 }
 
@@ -224,6 +234,12 @@ OutputOptions LoadCliSettings(const std::string& iniName, AppContext& context,
   TSettingsRecord settings;
   LoadSettingsFromIni(iniName, context, settings, TScreenSize{}, search);
   return settings.Output;
+}
+
+std::string ReadUpdateUrl(const std::string& iniName) {
+  IniDocument ini;
+  const std::string product = TSettingsRecord{}.UpdateUrl;
+  return OpenIni(iniName, ini) ? UpdateUrlOf(ini, product) : product;
 }
 
 void LoadProgressSettings(const std::string& iniName, TSettingsRecord& settings,

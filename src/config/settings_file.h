@@ -8,6 +8,7 @@
 #include "core/encoder_settings.h"
 #include "core/output_options.h"
 #include "filelist/file_list_columns.h"
+#include "platform/web_addresses.h"
 
 namespace zelmora {
 
@@ -45,6 +46,9 @@ struct TSettingsRecord {
   int HeaderHeight = 22;  // follows ListFontSize when read
   bool ConversionSettingsExpanded = true;
   bool EscExit = false;  // read only; set by hand in the file
+  // Where the update check asks for the latest version; read only, set by
+  // hand in the file to use a mirror (an empty value keeps the product's).
+  std::string UpdateUrl = web::kUpdateEndpoint;
   // By TFileListColumn; the design widths, positions and visibility.
   std::array<TColumnState, FileListColumnCount> Columns = DesignColumns();
   // The progress window's part; written only while that window exists.
@@ -95,6 +99,10 @@ void SaveSettingsToIni(const std::string& iniName, const AppContext& context,
 // options. Its own command-line options are applied afterwards.
 OutputOptions LoadCliSettings(const std::string& iniName, AppContext& context,
                               const TToolSearch& search);
+
+// MAIN/UpdateUrl for the update check; the product's address when the key
+// is missing or empty.
+std::string ReadUpdateUrl(const std::string& iniName);
 
 // The progress window's keys (its own reader, used when that window is made):
 // DontShowEncoderOutput, Width, Height, CloseAfterConversion and

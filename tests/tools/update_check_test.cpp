@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "base/text.h"
-#include "loopback_http_server.h"
+#include "support/loopback_http_server.h"
 
 namespace zelmora {
 namespace {

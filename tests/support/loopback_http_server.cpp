@@ -1,4 +1,4 @@
-#include "loopback_http_server.h"
+#include "support/loopback_http_server.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
