@@ -1,6 +1,7 @@
 #include "config/profile_list.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include "base/files.h"
@@ -72,6 +73,33 @@ TProfileSelectorItem EntryItem(const TProfileInfo& info) {
   return item;
 }
 
+// The "*.ini" files of the folders, the first folder's file winning over a
+// later one of the same name, in the order of their names ignoring case.
+std::vector<std::string> ProfileFiles(const std::vector<std::string>& dirs) {
+  std::vector<std::string> paths;
+  std::set<std::string> names;
+  for (const std::string& dir : dirs) {
+    for (const std::string& name : ListFiles(dir)) {
+      if (name.size() > 4 && EndsWithText(name, ".ini") && names.insert(name).second)
+        paths.push_back(JoinPath(dir, name));
+    }
+  }
+  std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
+    return CompareText(ExtractFileName(a), ExtractFileName(b)) < 0;
+  });
+  return paths;
+}
+
+std::vector<TProfileInfo> ListProfiles(const std::vector<std::string>& dirs,
+                                       const std::string& lastProfileFile) {
+  std::vector<TProfileInfo> list;
+  for (const std::string& path : ProfileFiles(dirs)) {
+    if (path != lastProfileFile) AP_AddProfile(path, list);
+  }
+  SortProfiles(list);
+  return list;
+}
+
 }  // namespace
 
 bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& list) {
@@ -84,6 +112,7 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& list) {
   }
   TProfileInfo info;
   info.ShortFileName = ExtractFileName(fName);
+  info.FileName = fName;
   std::string name = ini.ReadString("MAIN", "DisplayName", "");
   if (name.empty()) name = ExtractFileNameNoExt(fName);
   info.DisplayName = CutBeforeTag(CutBeforeTag(std::move(name), "[clb="), "[clf=");
@@ -96,19 +125,13 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& list) {
 
 std::vector<TProfileInfo> GetProfiles(const std::string& profilesDir,
                                       const std::string& lastProfileFile) {
-  std::vector<std::string> paths;
-  for (const std::string& name : ListFiles(profilesDir)) {
-    if (name.size() > 4 && EndsWithText(name, ".ini")) paths.push_back(JoinPath(profilesDir, name));
-  }
-  std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return CompareText(a, b) < 0;
-  });
-  std::vector<TProfileInfo> list;
-  for (const std::string& path : paths) {
-    if (path != lastProfileFile) AP_AddProfile(path, list);
-  }
-  SortProfiles(list);
-  return list;
+  return ListProfiles({profilesDir}, lastProfileFile);
+}
+
+std::vector<TProfileInfo> GetProfiles(const TAppParams& params) {
+  if (!params.Installed || params.ShippedProfilesDir == params.ProfilesDir)
+    return GetProfiles(params.ProfilesDir, params.LastProfileFile);
+  return ListProfiles({params.ProfilesDir, params.ShippedProfilesDir}, params.LastProfileFile);
 }
 
 void SortProfiles(std::vector<TProfileInfo>& list) {
@@ -140,7 +163,9 @@ TProfileChoice ChooseSelectorItem(int itemIndex, const std::vector<TProfileInfo>
   if (itemIndex < 0 || list.empty()) return {};
   size_t entry = static_cast<size_t>(itemIndex - 2);
   if (entry >= list.size()) entry = 0;
-  return {TProfileChoice::pcProfileFile, JoinPath(profilesDir, list[entry].ShortFileName)};
+  const TProfileInfo& info = list[entry];
+  return {TProfileChoice::pcProfileFile,
+          info.FileName.empty() ? JoinPath(profilesDir, info.ShortFileName) : info.FileName};
 }
 
 bool ApplyProfileChoice(const TProfileChoice& choice, EncoderSettings& settings,

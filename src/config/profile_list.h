@@ -18,6 +18,7 @@ struct TProfileInfo {
   double SortIndex = -1;
   TColor BgColor{255, 255, 255};
   TColor FontColor{255, 255, 255};
+  std::string FileName;  // full path (the list may gather several folders)
 };
 
 // Appends the profile when the file exists and names this program and version
@@ -32,6 +33,11 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& list);
 // ignoring case, then sorted by SortIndex with SortProfiles.
 std::vector<TProfileInfo> GetProfiles(const std::string& profilesDir,
                                       const std::string& lastProfileFile);
+
+// The profile list of the program: the profiles folder alone when portable;
+// when installed, the shipped profiles and the user's own together, a user's
+// profile hiding a shipped one of the same file name (it was saved over it).
+std::vector<TProfileInfo> GetProfiles(const TAppParams& params);
 
 // The profile list's quicksort on SortIndex. It is not stable, and entries with
 // equal indexes end where this exact procedure leaves them, as users of the
@@ -58,7 +64,7 @@ struct TProfileChoice {
 };
 // Item 0 the last session's profile, item 1 the default settings, item n >= 2
 // the profile of entry n - 2 (entry 0 when n - 2 is past the end; nothing for
-// an empty list or no selection).
+// an empty list or no selection): its FileName, else its name in profilesDir.
 TProfileChoice ChooseSelectorItem(int itemIndex, const std::vector<TProfileInfo>& list,
                                   const std::string& profilesDir,
                                   const std::string& lastProfileFile);

@@ -223,9 +223,11 @@ void SaveSettingsToIni(const std::string& iniName, const AppContext& context,
   if (FileExists(iniName) && !ini.LoadFromFile(iniName)) return;
   WriteMain(ini, context, settings);
   if (settings.HasProgressWindow) WriteProgress(ini, context, settings);
-  // An installed program's settings folder may not exist yet.
-  const std::string folder = ExtractFileDir(iniName);
-  if (!folder.empty() && !DirectoryExists(folder)) (void)CreateDirectories(folder);
+  // An installed program's settings folder may not exist yet; a portable
+  // one writes beside itself or nowhere.
+  const TAppParams& params = context.AppParams;
+  if (params.Installed && !DirectoryExists(params.ConfigDir))
+    (void)CreateDirectories(params.ConfigDir);
   ini.SaveToFile(iniName);  // a failure keeps the previous file; nothing to tell the user
 }
 

@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "core/message_view.h"
 #include "i18n/app_strings.h"
+#include "platform/config_home.h"
 #include "platform/environment.h"
 #include "platform/executable_path.h"
 #include "platform/program_search.h"
@@ -45,20 +46,36 @@ std::string AppDir() {
   return NormalizeDir(ExtractFileDir(ExecutablePath()));
 }
 
+bool IsInstalledProgram(const std::string& appDir) {
+  return !appDir.empty() && FileExists(JoinPath(NormalizeDir(appDir), InstalledMarkerFile));
+}
+
+std::string InstalledConfigDir() {
+  return JoinPath(UserConfigHomeDir(), "zelmora");
+}
+
 void InitAppParams(TAppParams& params, const std::string& appDir) {
+  InitAppParams(params, appDir, IsInstalledProgram(appDir) ? InstalledConfigDir() : std::string());
+}
+
+void InitAppParams(TAppParams& params, const std::string& appDir, const std::string& configDir) {
   params = TAppParams{};
   std::string dir = NormalizeDir(appDir);
+  params.Installed = !configDir.empty();
+  params.ConfigDir = params.Installed ? NormalizeDir(configDir) : dir;
   params.ToolsDir = JoinPath(dir, "tools");
   params.ffmpeg = JoinPath(JoinPath(params.ToolsDir, "FFmpeg"), FFmpegToolFile);
   params.MediaInfoDll = JoinPath(JoinPath(params.ToolsDir, "MediaInfo"), MediaInfoToolFile);
   params.LangDir = JoinPath(dir, "lang");
   params.DataDir = JoinPath(dir, "data");
   params.LastDir = dir;
-  params.IniName = JoinPath(dir, "zelmora.ini");
+  params.IniName = JoinPath(params.ConfigDir, "zelmora.ini");
   params.FourccTagsFile = JoinPath(params.DataDir, "fourcc_video_tags.txt");
-  params.AudioBitratesTxt = JoinPath(params.DataDir, "audio_bitrates.txt");
+  params.AudioBitratesTxt =
+      JoinPath(params.Installed ? params.ConfigDir : params.DataDir, "audio_bitrates.txt");
   params.ResolutionTxt = JoinPath(params.DataDir, "resolutions.txt");
-  params.ProfilesDir = JoinPath(dir, "profiles");
+  params.ShippedProfilesDir = JoinPath(dir, "profiles");
+  params.ProfilesDir = JoinPath(params.ConfigDir, "profiles");
   params.LastProfileFile = JoinPath(params.ProfilesDir, "__Last.ini");
   params.ColorOK = {0x1F, 0x6C, 0xE0};
   params.ColorError = {0xE2, 0x35, 0x1D};
@@ -78,7 +95,8 @@ std::string FindFFmpeg(TAppParams& params, const TToolSearch& search) {
   std::string found = ExistingConfiguredFile(params.ffmpeg);
   if (found.empty())
     found = ExistingFile(JoinPath(JoinPath(params.ToolsDir, "FFmpeg"), FFmpegToolFile));
-  if (found.empty())
+  // Beside an installed program lie the system's folders, not shared tools.
+  if (found.empty() && !params.Installed)
     found = FindToolByVersionFile(search.AppDir, "ffmpeg", BuildBits(), FFmpegToolVersion);
   if (found.empty()) found = FindProgramOnPath(FFmpegToolFile, search.SearchPath);
   params.ffmpeg = found;
@@ -93,7 +111,7 @@ std::string FindMediaInfoDll(TAppParams& params, const TToolSearch& search) {
   std::string found = ExistingConfiguredFile(params.MediaInfoDll);
   if (found.empty())
     found = ExistingFile(JoinPath(JoinPath(params.ToolsDir, "MediaInfo"), MediaInfoToolFile));
-  if (found.empty())
+  if (found.empty() && !params.Installed)
     found = FindToolByVersionFile(search.AppDir, "MediaInfo", BuildBits(), MediaInfoToolVersion);
   if (found.empty()) found = FindLibraryInDirs(MediaInfoToolFile, search.LibraryDirs);
   params.MediaInfoDll = found;

@@ -52,6 +52,14 @@ struct TAppParams {
   TFontParams MonospaceFont;
   bool ScrollProgressToBottom = false;
   bool KeepFileDates = false;
+  // An installed program (InstalledMarkerFile beside it) reads its shipped
+  // folders from AppDir but writes the settings, the last session, the
+  // user's profiles and the bitrate report to ConfigDir, since its own
+  // folder belongs to the package manager. A portable one has ConfigDir ==
+  // AppDir and ShippedProfilesDir == ProfilesDir.
+  bool Installed = false;
+  std::string ConfigDir;
+  std::string ShippedProfilesDir;
 };
 
 // The accepted shared tool builds described by version files.
@@ -69,10 +77,19 @@ std::string BuildBits();
 // The program's folder: the resolved executable's folder, NormalizeDir'd.
 std::string AppDir();
 
-// Start-up values for a program living in appDir. MonospaceFont gets the
-// last-resort font; the window picks the installed one with
-// ChooseMonospaceFont.
+// Written by the install beside the binaries; its presence alone matters.
+inline constexpr const char* InstalledMarkerFile = "zelmora.installed";
+bool IsInstalledProgram(const std::string& appDir);
+// $XDG_CONFIG_HOME/zelmora, by default ~/.config/zelmora.
+std::string InstalledConfigDir();
+
+// Start-up values for a program living in appDir: installed when the marker
+// lies there (writing to InstalledConfigDir()), else portable.
+// MonospaceFont gets the last-resort font; the window picks the installed
+// one with ChooseMonospaceFont.
 void InitAppParams(TAppParams& params, const std::string& appDir);
+// The same with the mode given: an empty configDir means portable.
+void InitAppParams(TAppParams& params, const std::string& appDir, const std::string& configDir);
 
 // "Fira Mono" 9 when installed, else "Consolas" 10, else "Courier New" 9.
 template <typename IsInstalled>

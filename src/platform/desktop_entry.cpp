@@ -1,5 +1,7 @@
 #include "platform/desktop_services.h"
 
+#include "base/files.h"
+
 namespace zelmora {
 namespace {
 
@@ -52,6 +54,12 @@ std::string DesktopEntryText(const DesktopLauncher& launcher) {
   if (!launcher.Icon.empty()) text += "Icon=" + EscapeValue(launcher.Icon) + "\n";
   text += "Terminal=false\n";
   return text;
+}
+
+std::string LauncherIcon(const std::string& appDir, bool installed) {
+  if (installed) return ProgramIconName;
+  std::string icon = appDir + "/" + ProgramIconName + ".svg";
+  return FileExists(icon) ? icon : std::string();
 }
 
 std::string FileUri(const std::string& absolutePath) {

@@ -40,6 +40,12 @@ std::unique_ptr<DesktopServices> MakeSystemDesktopServices();
 // values escaped so any file name starts the right program.
 std::string DesktopEntryText(const DesktopLauncher& launcher);
 
+// The program's icon, the same one the desktop menu shows: the icon theme's
+// name when the program is installed (the theme has every size), else the
+// picture beside a portable program, or "" when that is missing.
+inline constexpr const char* ProgramIconName = "zelmora";
+std::string LauncherIcon(const std::string& appDir, bool installed);
+
 // "file://" URI of an absolute path, with every byte outside the unreserved
 // set (and "/") percent-encoded.
 std::string FileUri(const std::string& absolutePath);

@@ -186,7 +186,9 @@ void FormErrors::actClearLogExecute() {
 
 void FormErrors::actSaveLogExecute() {
   FileDialogs::SaveOptions options;
-  options.Directory = ToQString(ExtractFileDir(ExecutablePath()));
+  // The program's folder when portable; an installed one's is not the user's.
+  const std::string& configDir = m_context.AppParams.ConfigDir;
+  options.Directory = ToQString(configDir.empty() ? ExtractFileDir(ExecutablePath()) : configDir);
   options.FileName = QString::fromLatin1(DefaultLogName);
   options.Filter = ToQString(m_context.Strings.Errors.dlgSaveLogFilter + "|*.log");
   options.DefaultSuffix = QStringLiteral("log");
