@@ -18,6 +18,15 @@ void FileListFooterBar::SetLeftMargin(int pixels) {
   m_leftMargin = pixels;
 }
 
+int FileListFooterBar::LeftMargin() const {
+  // The header sits right of the row indicator inside the grid, which
+  // starts where this bar starts; its place is always the current one.
+  const QWidget* table = m_header->parentWidget();
+  if (table != nullptr && table->parentWidget() == parentWidget())
+    return m_header->geometry().left() + table->geometry().left() - geometry().left();
+  return m_leftMargin;
+}
+
 QString FileListFooterBar::CellText(int logicalColumn) const {
   if (logicalColumn < 0 || logicalColumn >= FileListColumnCount) return {};
   return ToQString(m_list.Footer().Texts[static_cast<size_t>(logicalColumn)]);
@@ -25,7 +34,7 @@ QString FileListFooterBar::CellText(int logicalColumn) const {
 
 QRect FileListFooterBar::CellRect(int logicalColumn) const {
   if (m_header->isSectionHidden(logicalColumn)) return {};
-  const int x = m_leftMargin + m_header->sectionViewportPosition(logicalColumn);
+  const int x = LeftMargin() + m_header->sectionViewportPosition(logicalColumn);
   return QRect(x, 0, m_header->sectionSize(logicalColumn), height());
 }
 
@@ -42,7 +51,7 @@ void FileListFooterBar::paintEvent(QPaintEvent* event) {
   painter.drawLine(0, 0, width(), 0);
   // The cells scroll with the grid but never spill into the row indicator
   // or under the vertical scroll bar.
-  const QRect area(m_leftMargin, 0, m_header->viewport()->width(), height());
+  const QRect area(LeftMargin(), 0, m_header->viewport()->width(), height());
   painter.setClipRect(area);
   const QColor grid = pal.color(QPalette::Midlight);
   for (int visual = 0; visual < m_header->count(); ++visual) {

@@ -19,6 +19,7 @@ public:
 
   // Room on the left for the row indicator, which the header does not span.
   void SetLeftMargin(int pixels);
+  int LeftMargin() const;
   // The text under one logical column (for tests).
   QString CellText(int logicalColumn) const;
   // Where that text is drawn; empty for a hidden column.
