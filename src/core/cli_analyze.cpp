@@ -6,7 +6,10 @@
 #include "core/app_params.h"
 #include "core/cli_options.h"
 #include "media/analysis_json.h"
-#include "media/analysis_summary.h"
+#include "base/text.h"
+#include "core/program_title.h"
+#include "i18n/app_strings.h"
+#include "media/file_info_report.h"
 #include "media/file_analysis.h"
 #include "process/console_runner.h"
 
@@ -107,6 +110,13 @@ TVideoFileInfo AnalyzeOne(TAnalyzeDepth depth, ConsoleRunner& runner, const std:
   return info;
 }
 
+// The file information report, as the window would save it, with the
+// terminal's line ends.
+std::string InfoReport(const TVideoFileInfo& info) {
+  const TAppStrings strings;  // English: the CLI reads no language file here
+  return ReplaceAll(GetInfoAsText(info, strings.FileInfo, ProgramTitle()), "\r\n", "\n");
+}
+
 }  // namespace
 
 bool IsAnalyzeCommand(const std::vector<std::string>& args) {
@@ -178,7 +188,7 @@ int RunAnalyzeCommand(const std::vector<std::string>& args, std::ostream& out, s
       status = 1;
     }
     infos.push_back(AnalyzeOne(options.Depth, runner, file, tools));
-    if (!options.Json) out << (infos.size() > 1 ? "\n" : "") << FormatAnalysisSummary(infos.back());
+    if (!options.Json) out << (infos.size() > 1 ? "\n" : "") << InfoReport(infos.back());
   }
   if (options.Json) out << VideoFileInfoListToJson(infos);
   return status;

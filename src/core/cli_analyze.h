@@ -34,8 +34,8 @@ TAnalyzeOptions ParseAnalyzeArguments(const std::vector<std::string>& args);
 
 std::string AnalyzeUsageText();
 
-// `zelmora-cli analyze`: analyses every file and prints a summary per file,
-// or with --json one array of records. Returns 0, 1 when a file could not
+// `zelmora-cli analyze`: analyses every file and prints its file
+// information report, or with --json one array of records. Returns 0, 1 when a file could not
 // be read (its record is still printed), 2 for arguments it does not take.
 int RunAnalyzeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

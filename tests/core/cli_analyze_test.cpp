@@ -79,9 +79,14 @@ TEST_F(AnalyzeCommandTest, JsonHoldsOneRecordPerFileAndReportsMissingFiles) {
   EXPECT_NE(m_err.str().find("missing.webm"), std::string::npos);
 }
 
-TEST_F(AnalyzeCommandTest, SummaryAndTheNoneDepth) {
+TEST_F(AnalyzeCommandTest, ReportAndTheNoneDepth) {
   EXPECT_EQ(Run({m_clip}), 0);
-  EXPECT_NE(m_out.str().find("Video 1: vp8"), std::string::npos) << m_out.str();
+  const std::string report = m_out.str();
+  EXPECT_NE(report.find(" - Video file information report\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("\nFile: " + m_clip + "\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("\nVIDEO STREAM\n\nVideo codec: vp8\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("\nAUDIO STREAM 1\nAudio codec: "), std::string::npos) << report;
+  EXPECT_EQ(report.find('\r'), std::string::npos) << "terminal line ends";
   m_out.str("");
   EXPECT_EQ(Run({"--depth", "none", "--json", m_clip}), 0);
   EXPECT_NE(m_out.str().find("\"VideoStreams\": []"), std::string::npos);
