@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean format
+.PHONY: all deps configure build run test bench clean format deb install
 
 all: build
 
@@ -23,6 +23,15 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, written to $(BUILD_DIR)/deb/.
+deb: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target deb
+
+# Installs below /usr (or DESTDIR); the installed program keeps its settings
+# in ~/.config/zelmora.
+install: build
+	cmake --install $(BUILD_DIR)
 
 bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -DCMAKE_BUILD_TYPE=Release -DZELMORA_BUILD_BENCH=ON -DZELMORA_BUILD_TESTS=OFF

@@ -13,6 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-utils imagemagick xdg-utils xdg-user-dirs dbus-bin
   fonts-dejavu-core
+  desktop-file-utils appstream binutils groff-base
 )
 
 missing=()
