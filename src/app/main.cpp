@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   zelmora::SetUpUtf8CType();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setApplicationName(QStringLiteral("Zelmora"));
+  // Lets Wayland compositors match the windows to zelmora.desktop and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zelmora"));
 
   zelmora::AppContext context;
   zelmora::MainWindowOptions options;

@@ -1,6 +1,5 @@
-#include "platform/desktop_services.h"
-
 #include "base/files.h"
+#include "platform/desktop_services.h"
 
 namespace zelmora {
 namespace {

@@ -58,16 +58,17 @@ TEST_F(InstalledProfiles, ListsShippedAndUserProfilesTheUsersHidingShippedOnesOf
   EXPECT_EQ(ChooseSelectorItem(4, list, params.ProfilesDir, params.LastProfileFile).File,
             root.file("cfg/zelmora/profiles/dvd.ini"));
   // A profile saved into the user's folder is found again in the list.
-  EXPECT_EQ(SelectorItemAfterSave(root.file("cfg/zelmora/profiles/dvd.ini"), params.ProfilesDir,
-                                  list),
-            4);
+  EXPECT_EQ(
+      SelectorItemAfterSave(root.file("cfg/zelmora/profiles/dvd.ini"), params.ProfilesDir, list),
+      4);
 }
 
 TEST_F(InstalledProfiles, PortableListIsTheProgramsProfilesFolderAlone) {
   TAppParams portable;
   InitAppParams(portable, appDir, "");
   root.write("cfg/zelmora/profiles/mine.ini", Profile("Mine", "0"));
-  EXPECT_EQ(Names(GetProfiles(portable)), (std::vector<std::string>{"Shipped Xvid", "Shipped DVD"}));
+  EXPECT_EQ(Names(GetProfiles(portable)),
+            (std::vector<std::string>{"Shipped Xvid", "Shipped DVD"}));
 }
 
 TEST_F(InstalledProfiles, StartUpAndCloseCreateTheConfigurationFolder) {

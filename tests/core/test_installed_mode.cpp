@@ -43,8 +43,10 @@ struct PathCase {
 
 TEST(InstalledMode, WrittenFilesMoveToTheConfigFolderAndShippedOnesStay) {
   const std::vector<PathCase> cases = {
-      {"settings file", &TAppParams::IniName, "/opt/z/zelmora.ini", "/home/u/.config/zelmora/zelmora.ini"},
-      {"user profiles", &TAppParams::ProfilesDir, "/opt/z/profiles", "/home/u/.config/zelmora/profiles"},
+      {"settings file", &TAppParams::IniName, "/opt/z/zelmora.ini",
+       "/home/u/.config/zelmora/zelmora.ini"},
+      {"user profiles", &TAppParams::ProfilesDir, "/opt/z/profiles",
+       "/home/u/.config/zelmora/profiles"},
       {"last session", &TAppParams::LastProfileFile, "/opt/z/profiles/__Last.ini",
        "/home/u/.config/zelmora/profiles/__Last.ini"},
       {"bitrate report", &TAppParams::AudioBitratesTxt, "/opt/z/data/audio_bitrates.txt",
@@ -130,8 +132,8 @@ TEST(InstalledMode, InstalledConfigDirIsBelowXdgConfigHomeOrHome) {
 TEST(InstalledMode, SkipsTheVersionFileSearch) {
   test::TempDir root;
   const std::string appDir = root.mkdir("zelmora");
-  root.write("_common/ff/ffmpeg.ver",
-             std::string("[MAIN]\ntool=ffmpeg\nbits=") + BuildBits() + "\nver=" + FFmpegToolVersion);
+  root.write("_common/ff/ffmpeg.ver", std::string("[MAIN]\ntool=ffmpeg\nbits=") + BuildBits() +
+                                          "\nver=" + FFmpegToolVersion);
   const std::string shared = root.write("_common/ff/ffmpeg", "tool");
   root.write("_common/mi/MediaInfo.ver", std::string("[MAIN]\ntool=MediaInfo\nbits=") +
                                              BuildBits() + "\nver=" + MediaInfoToolVersion);
