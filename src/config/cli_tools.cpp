@@ -64,8 +64,7 @@ int RunCliTools(const std::vector<std::string>& args, std::ostream& out, std::os
   InitAppParams(params, AppDir());
   LoadCliSettings(params.IniName, context, SystemToolSearch());
   const std::string ffmpeg = parsed.FfmpegGiven ? parsed.Ffmpeg : FindFFmpeg(params);
-  const std::string mediaInfo =
-      parsed.MediaInfoGiven ? parsed.MediaInfo : FindMediaInfoDll(params);
+  const std::string mediaInfo = parsed.MediaInfoGiven ? parsed.MediaInfo : FindMediaInfoDll(params);
   Result<std::string> report = ToolsReport(ffmpeg, mediaInfo, ToolsLabelWidth);
   if (!report) {
     err << "zelmora-cli tools: " << report.error().message << "\n";

@@ -10,9 +10,9 @@ namespace zelmora {
 namespace {
 
 constexpr std::pair<uint16_t, const char*> ElfMachines[] = {
-    {3, "Intel 386"},      {8, "MIPS"},     {20, "IBM PowerPC"}, {21, "IBM PowerPC 64"},
-    {22, "IBM S/390"},     {40, "ARM"},     {43, "SPARC V9"},    {50, "Intel Itanium 64"},
-    {62, "AMD64"},         {183, "ARM64"},  {243, "RISC-V"},     {258, "LoongArch"},
+    {3, "Intel 386"},  {8, "MIPS"},    {20, "IBM PowerPC"}, {21, "IBM PowerPC 64"},
+    {22, "IBM S/390"}, {40, "ARM"},    {43, "SPARC V9"},    {50, "Intel Itanium 64"},
+    {62, "AMD64"},     {183, "ARM64"}, {243, "RISC-V"},     {258, "LoongArch"},
 };
 
 constexpr uint16_t EtExec = 2;

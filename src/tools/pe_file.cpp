@@ -123,7 +123,8 @@ bool TPeFile::ReadHeaders(const TFileBytes& bytes, uint64_t& newHeader) {
     m_bits = 64;
   }
   m_optionalHeader.resize(m_bits == 32 ? OptionalHeaderSize32 : OptionalHeaderSize64);
-  if (!bytes.Read(fileHeaderAt + FileHeaderSize, m_optionalHeader.data(), m_optionalHeader.size())) {
+  if (!bytes.Read(fileHeaderAt + FileHeaderSize, m_optionalHeader.data(),
+                  m_optionalHeader.size())) {
     m_optionalHeader.clear();
     return false;
   }

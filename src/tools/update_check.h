@@ -11,10 +11,10 @@ namespace zelmora {
 enum class TUpdateCheckState {
   ucCleared,
   ucChecking,
-  ucConnectionFailed,  // no reply at all
-  ucNoVersionInfo,     // a reply without VersionInfo/LastVersion
-  ucUpToDate,          // the server names our version
-  ucUpdateAvailable,   // the server's version sorts after ours
+  ucConnectionFailed,    // no reply at all
+  ucNoVersionInfo,       // a reply without VersionInfo/LastVersion
+  ucUpToDate,            // the server names our version
+  ucUpdateAvailable,     // the server's version sorts after ours
   ucServerVersionOlder,  // the server's version sorts before ours
 };
 

@@ -1,9 +1,10 @@
+#include "config/cli_tools.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "config/cli_check_update.h"
-#include "config/cli_tools.h"
 #include "support/loopback_http_server.h"
 #include "support/temp_dir.h"
 

@@ -38,8 +38,9 @@ protected:
     info.NumberOfDataStreams = 2;
     info.NumberOfVideoStreams = 1;
     info.NumberOfAudioStreams = 1;
-    info.VideoStreams[0] = {true, "VP8", "V_VP8", "", "yuv420p", 1.778, "16:9", "Progressive", 1920,
-                            1080, 1500, 25, 0.0289, 1234, 2097152, "2.00 MB", 75, "libvpx", 0};
+    info.VideoStreams[0] = {true,          "VP8",     "V_VP8", "",       "yuv420p", 1.778,  "16:9",
+                            "Progressive", 1920,      1080,    1500,     25,        0.0289, 1234,
+                            2097152,       "2.00 MB", 75,      "libvpx", 0};
     TAudioStreamInfo& a = info.AudioStreams[0];
     a.Codec = "Vorbis";
     a.CodecID = "A_VORBIS";
@@ -143,15 +144,25 @@ TEST_F(FileInfoReport, StreamHeadingsAndNumbering) {
     std::vector<std::string> present;
     std::vector<std::string> absent;
   } cases[] = {
-      {"one video stream has no number", 1, 1, {"\r\nVIDEO STREAM\r\n\r\nVideo codec: "},
+      {"one video stream has no number",
+       1,
+       1,
+       {"\r\nVIDEO STREAM\r\n\r\nVideo codec: "},
        {"VIDEO STREAM 1"}},
-      {"two video streams are numbered", 2, 1,
+      {"two video streams are numbered",
+       2,
+       1,
        {"\r\nVIDEO STREAM 1\r\n\r\nVideo codec: ", "\r\nVIDEO STREAM 2\r\n\r\nVideo codec: "},
        {"VIDEO STREAM\r\n"}},
-      {"audio is always numbered, with no empty line after it", 0, 2,
+      {"audio is always numbered, with no empty line after it",
+       0,
+       2,
        {"\r\nAUDIO STREAM 1\r\nAudio codec: ", "\r\nAUDIO STREAM 2\r\nAudio codec: "},
        {"VIDEO STREAM", "AUDIO STREAM\r\n"}},
-      {"more streams than entries: ten video sections", 12, 0, {"VIDEO STREAM 10\r\n"},
+      {"more streams than entries: ten video sections",
+       12,
+       0,
+       {"VIDEO STREAM 10\r\n"},
        {"VIDEO STREAM 11"}},
   };
   for (const auto& c : cases) {
@@ -177,8 +188,7 @@ TEST_F(FileInfoReport, TheCrcLineStopsAt300MiB) {
     close(fd);
     info.FileSize = size;
     const std::string report = GetInfoAsText(info, m_strings.FileInfo, Title);
-    EXPECT_EQ(report.find("\r\nCRC32: $") != std::string::npos, size == InfoReportCrcLimit)
-        << size;
+    EXPECT_EQ(report.find("\r\nCRC32: $") != std::string::npos, size == InfoReportCrcLimit) << size;
     EXPECT_NE(report.find("\r\nNumber of audio streams: 0\r\n"), std::string::npos) << size;
   }
 }
@@ -215,7 +225,8 @@ TEST(DataStreamLine, IsCutAtItsSecondColon) {
     const char* line;
     TDataStreamRow row;
   } cases[] = {
-      {"Stream #0:1(eng): Audio: vorbis, 44100 Hz", {"Stream #0:1(eng)", "Audio: vorbis, 44100 Hz"}},
+      {"Stream #0:1(eng): Audio: vorbis, 44100 Hz",
+       {"Stream #0:1(eng)", "Audio: vorbis, 44100 Hz"}},
       {"Stream #0:0 : Video: vp8", {"Stream #0:0", "Video: vp8"}},
       {"Stream #0 Video: vp8", {"", "Stream #0 Video: vp8"}},
       {"Stream #0:0 Video vp8", {"", "Stream #0:0 Video vp8"}},

@@ -95,8 +95,8 @@ void LoopbackHttpServer::Answer(int client) {
 
 std::string HttpReply(const std::string& body, int status, const std::string& contentType) {
   return "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Not Found") +
-         "\r\nContent-Type: " + contentType + "\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+         "\r\nContent-Type: " + contentType + "\r\nContent-Length: " + std::to_string(body.size()) +
+         "\r\nConnection: close\r\n\r\n" + body;
 }
 
 std::string ClosedPortUrl() {

@@ -59,7 +59,9 @@ void Put(std::string& b, size_t at, uint64_t v, size_t bytes, bool big) {
 // A bare ELF header without program headers.
 std::string ElfHeader(bool is64, bool big, uint16_t type, uint16_t machine) {
   std::string b(is64 ? 64 : 52, '\0');
-  b.replace(0, 4, "\x7F" "ELF");
+  b.replace(0, 4,
+            "\x7F"
+            "ELF");
   b[4] = is64 ? 2 : 1;
   b[5] = big ? 2 : 1;
   b[6] = 1;
@@ -82,8 +84,7 @@ TEST(ElfFile, BuiltHeadersOfEveryClassAndByteOrder) {
        "Library / Linux ELF64 / ARM64"},
       {"a 32-bit x86 executable", ElfHeader(false, false, 2, 3), 32,
        "Executable / Linux ELF32 / Intel 386"},
-      {"an object file has no kind", ElfHeader(true, false, 1, 62), 64,
-       " / Linux ELF64 / AMD64"},
+      {"an object file has no kind", ElfHeader(true, false, 1, 62), 64, " / Linux ELF64 / AMD64"},
       {"an unknown processor", ElfHeader(true, false, 2, 0x5678), 64,
        "Executable / Linux ELF64 / UNKNOWN (22136)"},
   };
@@ -101,7 +102,9 @@ TEST(ElfFile, AnythingElseIsNoElfFile) {
   badClass[4] = 3;
   const std::pair<const char*, std::string> cases[] = {
       {"empty", ""},
-      {"the magic alone", "\x7F" "ELF"},
+      {"the magic alone",
+       "\x7F"
+       "ELF"},
       {"a header cut short", ElfHeader(true, false, 2, 62).substr(0, 40)},
       {"an unknown class", badClass},
       {"a script", "#!/bin/sh\necho hello\n"},

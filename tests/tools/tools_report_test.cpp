@@ -53,7 +53,8 @@ TEST(ToolFileReport, ALabelLongerThanTheWidthIsPrintedWhole) {
 TEST(ToolFileReport, APeLibraryWithAVersionResourceGetsAllSevenLines) {
   test::TempDir dir;
   test::VersionSpec version{"18.05", "18.5.0.0", "MediaInfo library", 0x0409, 0x04B0, ""};
-  const std::string path = dir.write("MediaInfo.dll", test::BuildPe({0x8664, 0x20B, 0x2000, version}));
+  const std::string path =
+      dir.write("MediaInfo.dll", test::BuildPe({0x8664, 0x20B, 0x2000, version}));
   std::vector<std::string> lines = ReportLines(path);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[3], "      Binary type: 64-bit Library / Win PE32+ / AMD64");

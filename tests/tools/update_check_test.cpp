@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <future>
 
 #include "base/text.h"
 #include "support/loopback_http_server.h"
@@ -42,8 +44,8 @@ TEST(UpdateCheck, StatesOfTheServersReplies) {
       {"1.5.1 is newer", HttpReply(VersionFile("1.5.1")), State::ucUpdateAvailable, "1.5.1"},
       {"1.10 sorts before 1.5 as a string", HttpReply(VersionFile("1.10")),
        State::ucServerVersionOlder, "1.10"},
-      {"names in any case", HttpReply("[versioninfo]\nlastversion=1.6\n"),
-       State::ucUpdateAvailable, "1.6"},
+      {"names in any case", HttpReply("[versioninfo]\nlastversion=1.6\n"), State::ucUpdateAvailable,
+       "1.6"},
       {"the section after byte 1,024 is not seen", HttpReply(late), State::ucNoVersionInfo, ""},
       {"an HTML error page", HttpReply("<html><body>Not Found</body></html>", 404, "text/html"),
        State::ucNoVersionInfo, ""},
@@ -90,6 +92,20 @@ TEST(DownloadText, ACancelledRequestEndsAtOnceWithNothing) {
   EXPECT_GE(calls, 3);
 }
 
+TEST(UpdateCheck, RunsOnAWorkerThreadAndIsCancelledFromAnother) {
+  LoopbackHttpServer silent("", true);
+  std::atomic<bool> cancel{false};
+  TDownloadOptions options;  // the full 15 s unless cancelled
+  options.Progress = [&cancel](int64_t) { return !cancel.load(); };
+  const auto start = std::chrono::steady_clock::now();
+  std::future<TUpdateCheckResult> check = std::async(
+      std::launch::async, [&] { return CheckForUpdate(silent.Url(), OwnVersion, options); });
+  EXPECT_EQ(check.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+  cancel = true;
+  EXPECT_EQ(check.get().State, State::ucConnectionFailed);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
 TEST(DownloadText, SendsTheAgentAndBypassesCaches) {
   LoopbackHttpServer server(HttpReply(VersionFile("1.5")));
   EXPECT_EQ(DownloadText(server.Url(), ShortTimeouts()), VersionFile("1.5"));
@@ -111,7 +127,11 @@ TEST(DownloadText, KeepsTheFirst1024BytesUpToAZeroAsUtf8Text) {
       {"a long reply is cut", std::string(5000, 'a'), std::string(1024, 'a')},
       {"exactly 1,024 bytes", std::string(1024, 'b'), std::string(1024, 'b')},
       {"a zero byte ends the text", std::string("abc\0def", 7), "abc"},
-      {"invalid UTF-8 is replaced", "a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+      {"invalid UTF-8 is replaced",
+       "a\xFF"
+       "b",
+       "a\xEF\xBF\xBD"
+       "b"},
       {"UTF-8 stays as it is", "Z\xC3\xA9lmora", "Z\xC3\xA9lmora"},
   };
   for (const auto& c : cases) {
