@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "pe_builder.h"
 #include "support/temp_dir.h"
 
@@ -193,6 +195,27 @@ TEST(PeFile, ABrokenResourceSectionGivesNoVersionStrings) {
   EXPECT_FALSE(Examine(dir.write("b.exe", loop)).VersionStrings());
   EXPECT_FALSE(Examine(dir.write("c.exe", bytes.substr(0, 0x200 + 0x60))).VersionStrings());
   EXPECT_TRUE(Examine(dir.write("c.exe", bytes.substr(0, 0x200 + 0x60))).IsValidPeFile());
+}
+
+TEST(PeFile, DamagedHeadersAndResourcesNeverReadOutOfBounds) {
+  const std::string original = BuildPe({0x8664, 0x20B, 0x2000, VersionSpec{}});
+  std::mt19937 random(20261209);
+  std::uniform_int_distribution<size_t> position(0, original.size() - 1);
+  std::uniform_int_distribution<int> byte(0, 255);
+  test::TempDir dir;
+  const std::string path = dir.file("damaged.dll");
+  for (int round = 0; round < 400; ++round) {
+    std::string bytes = original;
+    for (int i = 0; i < 6; ++i) bytes[position(random)] = static_cast<char>(byte(random));
+    dir.write("damaged.dll", bytes);
+    // Whatever the damage, the reader answers (the sanitizer build checks the reads).
+    for (uint32_t maxMemory : {TPeFile::DefaultMaxMemoryStreamSize, 0u}) {
+      TPeFile pe = Examine(path, maxMemory);
+      if (!pe.IsValidPeFile()) {
+        EXPECT_FALSE(pe.VersionStrings());
+      }
+    }
+  }
 }
 
 }  // namespace
