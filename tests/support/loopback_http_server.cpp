@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
@@ -29,6 +30,13 @@ int ListenOnLoopback(int& port) {
   return fd;
 }
 
+// Loopback addresses are reached directly even on a machine whose
+// environment names a proxy.
+void BypassProxyForLoopback() {
+  setenv("no_proxy", "127.0.0.1,localhost", 1);
+  setenv("NO_PROXY", "127.0.0.1,localhost", 1);
+}
+
 bool Readable(int fd, int timeoutMs) {
   pollfd p{fd, POLLIN, 0};
   return poll(&p, 1, timeoutMs) > 0;
@@ -38,6 +46,7 @@ bool Readable(int fd, int timeoutMs) {
 
 LoopbackHttpServer::LoopbackHttpServer(std::string rawReply, bool silent)
     : m_reply(std::move(rawReply)), m_silent(silent) {
+  BypassProxyForLoopback();
   m_listener = ListenOnLoopback(m_port);
   m_thread = std::thread([this] { Serve(); });
 }
@@ -100,6 +109,7 @@ std::string HttpReply(const std::string& body, int status, const std::string& co
 }
 
 std::string ClosedPortUrl() {
+  BypassProxyForLoopback();
   int port = 0;
   const int fd = ListenOnLoopback(port);
   close(fd);
