@@ -10,7 +10,9 @@ namespace zelmora {
 
 namespace {
 
-TFileListColumn ColumnOf(int section) { return static_cast<TFileListColumn>(section); }
+TFileListColumn ColumnOf(int section) {
+  return static_cast<TFileListColumn>(section);
+}
 
 Qt::Alignment AlignmentOf(TFileListColumn column) {
   return ColumnInfo(column).Align == TColumnAlign::Left ? (Qt::AlignLeft | Qt::AlignVCenter)
@@ -88,8 +90,7 @@ Qt::ItemFlags FileListTableModel::flags(const QModelIndex& index) const {
   return flags;
 }
 
-QVariant FileListTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant FileListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Vertical) {
     // The row indicator carries no text: the rows have their own numbers.
     return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();

@@ -223,8 +223,8 @@ void FileListView::HeaderClicked(int section) {
 
 void FileListView::CellClicked(const QModelIndex& index) {
   if (!index.isValid() || index.column() != ColIcon) return;
-  const std::string file = FileOpenedByIconClick(m_list, index.row(),
-                                                 m_context.AppParams.OpenFileAfterIconClick);
+  const std::string file =
+      FileOpenedByIconClick(m_list, index.row(), m_context.AppParams.OpenFileAfterIconClick);
   if (!file.empty()) m_desktop.OpenDocument(file);
 }
 

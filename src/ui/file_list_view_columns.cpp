@@ -13,11 +13,15 @@ namespace zelmora {
 
 namespace {
 
-int Index(TFileListColumn column) { return static_cast<int>(column); }
+int Index(TFileListColumn column) {
+  return static_cast<int>(column);
+}
 
 // The check and File columns cannot be hidden: without them the list
 // cannot be used.
-bool CanHide(TFileListColumn column) { return !ColumnVisibleActionName(column).empty(); }
+bool CanHide(TFileListColumn column) {
+  return !ColumnVisibleActionName(column).empty();
+}
 
 }  // namespace
 

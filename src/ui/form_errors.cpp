@@ -52,9 +52,8 @@ void CentreOver(QWidget* window, QWidget* over) {
 }
 
 FormErrors::FormErrors(AppContext& context, QWidget* mainWindow)
-    : QDialog(mainWindow,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QDialog(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       m_context(context),
       m_mainWindow(mainWindow) {
   setObjectName("FormErrors");

@@ -40,10 +40,10 @@ QFrame* MakeStrip(QWidget* parent, const char* name) {
   strip->setObjectName(name);
   strip->setFrameShape(QFrame::NoFrame);
   strip->setAutoFillBackground(true);
-  strip->setStyleSheet(QStringLiteral(
-                           "QFrame#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                           "stop:0 #F7F7F7, stop:1 #E9E9E9); }")
-                           .arg(QLatin1String(name)));
+  strip->setStyleSheet(
+      QStringLiteral("QFrame#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                     "stop:0 #F7F7F7, stop:1 #E9E9E9); }")
+          .arg(QLatin1String(name)));
   return strip;
 }
 
@@ -56,7 +56,8 @@ QString RichTextToHtml(const std::string& richText) {
     piece.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
     QString style;
     if (run.Color) style += QStringLiteral("color:%1;").arg(HexColour(*run.Color));
-    if (run.Background) style += QStringLiteral("background-color:%1;").arg(HexColour(*run.Background));
+    if (run.Background)
+      style += QStringLiteral("background-color:%1;").arg(HexColour(*run.Background));
     if (!style.isEmpty()) piece = QStringLiteral("<span style=\"%1\">%2</span>").arg(style, piece);
     if (run.Bold) piece = QStringLiteral("<b>%1</b>").arg(piece);
     html += piece;
@@ -65,9 +66,8 @@ QString RichTextToHtml(const std::string& richText) {
 }
 
 TFontParams InstalledMonospaceFont() {
-  TFontParams font = ChooseMonospaceFont([](const char* name) {
-    return IsFamilyInstalled(QString::fromLatin1(name));
-  });
+  TFontParams font = ChooseMonospaceFont(
+      [](const char* name) { return IsFamilyInstalled(QString::fromLatin1(name)); });
   if (!IsFamilyInstalled(ToQString(font.Name))) font.Name.clear();
   return font;
 }
@@ -85,9 +85,8 @@ QFont MonospaceQFont(const TFontParams& font) {
 }
 
 FormProgress::FormProgress(AppContext& context, AbortController& abort, QWidget* mainWindow)
-    : QDialog(mainWindow,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QDialog(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       m_context(context),
       m_abort(abort),
       m_mainWindow(mainWindow) {
@@ -106,9 +105,9 @@ void FormProgress::CreateControls() {
   m_me->setReadOnly(true);
   m_me->setFrameShape(QFrame::NoFrame);
   m_me->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_me->setStyleSheet(QStringLiteral(
-      "QPlainTextEdit#me { background-color: #353535; color: #DAD7CD; "
-      "selection-background-color: #5A6E62; selection-color: #FFFFFF; }"));
+  m_me->setStyleSheet(
+      QStringLiteral("QPlainTextEdit#me { background-color: #353535; color: #DAD7CD; "
+                     "selection-background-color: #5A6E62; selection-color: #FFFFFF; }"));
 
   m_actAbort = new QAction(this);
   m_actAbort->setObjectName("actAbort");
@@ -368,11 +367,23 @@ void FormProgress::reject() {
   QDialog::reject();
 }
 
-QString FormProgress::StatusHtml() const { return m_lblStatus->text(); }
-QString FormProgress::OutputFileHtml() const { return m_lblOutputFile->text(); }
-QString FormProgress::InputFileText() const { return m_lblInputFile->text(); }
-QString FormProgress::OutputText() const { return m_me->toPlainText(); }
-int FormProgress::ProgressPosition() const { return m_pbFile->value(); }
-bool FormProgress::IsAbortTimerActive() const { return m_tmAbort->isActive(); }
+QString FormProgress::StatusHtml() const {
+  return m_lblStatus->text();
+}
+QString FormProgress::OutputFileHtml() const {
+  return m_lblOutputFile->text();
+}
+QString FormProgress::InputFileText() const {
+  return m_lblInputFile->text();
+}
+QString FormProgress::OutputText() const {
+  return m_me->toPlainText();
+}
+int FormProgress::ProgressPosition() const {
+  return m_pbFile->value();
+}
+bool FormProgress::IsAbortTimerActive() const {
+  return m_tmAbort->isActive();
+}
 
 }  // namespace zelmora

@@ -10,17 +10,25 @@
 
 namespace zelmora {
 
-GuiConversionView::GuiConversionView(FormProgress& progress, FormErrors& errors,
-                                     FileListView* grid, GuiConversionCallbacks callbacks)
+GuiConversionView::GuiConversionView(FormProgress& progress, FormErrors& errors, FileListView* grid,
+                                     GuiConversionCallbacks callbacks)
     : m_progress(progress), m_errors(errors), m_grid(grid), m_callbacks(std::move(callbacks)) {}
 
-void GuiConversionView::ProcessEvents() { m_progress.ProcessEvents(); }
-bool GuiConversionView::IsEncoderOutputHidden() const { return m_progress.IsEncoderOutputHidden(); }
-void GuiConversionView::SetProgressPosition(int percent) { m_progress.SetProgressPosition(percent); }
+void GuiConversionView::ProcessEvents() {
+  m_progress.ProcessEvents();
+}
+bool GuiConversionView::IsEncoderOutputHidden() const {
+  return m_progress.IsEncoderOutputHidden();
+}
+void GuiConversionView::SetProgressPosition(int percent) {
+  m_progress.SetProgressPosition(percent);
+}
 void GuiConversionView::SetStatusText(const std::string& richText) {
   m_progress.SetStatusText(richText);
 }
-void GuiConversionView::RepaintStatus() { m_progress.RepaintStatus(); }
+void GuiConversionView::RepaintStatus() {
+  m_progress.RepaintStatus();
+}
 
 void GuiConversionView::SetAppTitle(const std::string& title) {
   if (m_callbacks.SetAppTitle) {
@@ -33,8 +41,12 @@ void GuiConversionView::SetAppTitle(const std::string& title) {
 void GuiConversionView::SetProgressCaption(const std::string& caption) {
   m_progress.SetProgressCaption(caption);
 }
-void GuiConversionView::SetOutputText(const std::string& text) { m_progress.SetOutputText(text); }
-void GuiConversionView::ScrollOutputToBottom() { m_progress.ScrollOutputToBottom(); }
+void GuiConversionView::SetOutputText(const std::string& text) {
+  m_progress.SetOutputText(text);
+}
+void GuiConversionView::ScrollOutputToBottom() {
+  m_progress.ScrollOutputToBottom();
+}
 
 void GuiConversionView::ShowWarning(const std::string& text) {
   if (m_callbacks.ShowWarning) {
@@ -57,11 +69,15 @@ void GuiConversionView::CloseMainWindow() {
   if (m_callbacks.CloseMainWindow) m_callbacks.CloseMainWindow();
 }
 
-void GuiConversionView::ShowProgressWindow() { m_progress.ShowCentred(); }
+void GuiConversionView::ShowProgressWindow() {
+  m_progress.ShowCentred();
+}
 bool GuiConversionView::IsCloseAfterConversion() const {
   return m_progress.IsCloseAfterConversion();
 }
-void GuiConversionView::HideProgressWindow() { m_progress.hide(); }
+void GuiConversionView::HideProgressWindow() {
+  m_progress.hide();
+}
 void GuiConversionView::SetAbortCaption(const std::string& text) {
   m_progress.SetAbortCaption(text);
 }
@@ -84,13 +100,17 @@ void GuiConversionView::FileFinished(const TFinishedFile& file) {
   m_grid->RowChanged(file.Row);
 }
 
-void GuiConversionView::ClearErrorLog() { m_errors.ClearErrorLog(); }
+void GuiConversionView::ClearErrorLog() {
+  m_errors.ClearErrorLog();
+}
 void GuiConversionView::AddErrorRecord(const std::string& recordText) {
   m_errors.AddErrorRecord(recordText);
 }
 void GuiConversionView::SetErrorLogCaption(const std::string& caption) {
   m_errors.SetCaption(caption);
 }
-void GuiConversionView::ShowErrorLog() { m_errors.ShowCentred(); }
+void GuiConversionView::ShowErrorLog() {
+  m_errors.ShowCentred();
+}
 
 }  // namespace zelmora

@@ -16,7 +16,9 @@
 namespace zelmora {
 namespace {
 
-constexpr int Col(TFileListColumn column) { return static_cast<int>(column); }
+constexpr int Col(TFileListColumn column) {
+  return static_cast<int>(column);
+}
 
 QStringList Texts(std::initializer_list<const char*> texts) {
   QStringList list;
@@ -140,7 +142,8 @@ private slots:
     // A list command shows in the grid at once.
     h.list.actInvertSelection();
     QCOMPARE(check.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
-    QCOMPARE(h.grid.TableModel()->index(0, Col(TFileListColumn::colActive))
+    QCOMPARE(h.grid.TableModel()
+                 ->index(0, Col(TFileListColumn::colActive))
                  .data(Qt::CheckStateRole)
                  .value<Qt::CheckState>(),
              Qt::Unchecked);
@@ -172,7 +175,8 @@ private slots:
     const std::string file = h.Add("a clip.webm");
     h.list.Refresh();
     QTableView* table = h.grid.Table();
-    const QRect cell = table->visualRect(h.grid.TableModel()->index(0, Col(TFileListColumn::colIcon)));
+    const QRect cell =
+        table->visualRect(h.grid.TableModel()->index(0, Col(TFileListColumn::colIcon)));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     QVERIFY(h.desktop.calls().empty());
     h.context.AppParams.OpenFileAfterIconClick = true;
@@ -254,7 +258,8 @@ private slots:
   void addingAFolderReachesTheGridInBatches() {
     GridHarness h;
     constexpr int Files = 1200;
-    for (int i = 0; i < Files; ++i) h.dir.write("tree/f" + std::to_string(10000 + i) + ".webm", "x");
+    for (int i = 0; i < Files; ++i)
+      h.dir.write("tree/f" + std::to_string(10000 + i) + ".webm", "x");
     QSignalSpy inserted(h.grid.TableModel(), &QAbstractItemModel::rowsInserted);
     QSignalSpy resets(h.grid.TableModel(), &QAbstractItemModel::modelReset);
     QCOMPARE(AddFolder(h.list, h.dir.file("tree")), Files);

@@ -31,7 +31,8 @@ private slots:
     const QString log = h.errors.Pane()->toPlainText();
     QVERIFY(log.startsWith(QStringLiteral("Error # 1\n----------\nDate & Time: ")));
     QVERIFY(log.contains(QStringLiteral("\nError # 2\n----------\n")));
-    QVERIFY(log.contains(QStringLiteral("Input file: ") + QString::fromStdString(dir.file("b.webm"))));
+    QVERIFY(
+        log.contains(QStringLiteral("Input file: ") + QString::fromStdString(dir.file("b.webm"))));
     QVERIFY(log.contains(QStringLiteral("ExitCode: 1\n")));
     QVERIFY(log.contains(QStringLiteral("broken stream")));
     QVERIFY(!log.contains(QLatin1Char('\r')));
@@ -64,8 +65,10 @@ private slots:
     QTest::newRow("a final line break adds no empty line")
         << QStringLiteral("a\n") << QByteArray("a\r\n");
     QTest::newRow("blank lines stay") << QStringLiteral("a\n\nb") << QByteArray("a\r\n\r\nb\r\n");
-    QTest::newRow("non-ASCII text is written as UTF-8")
-        << QStringLiteral("Größe: 5 €") << QByteArray("Gr\xC3\xB6\xC3\x9F" "e: 5 \xE2\x82\xAC\r\n");
+    QTest::newRow("non-ASCII text is written as UTF-8") << QStringLiteral("Größe: 5 €")
+                                                        << QByteArray(
+                                                               "Gr\xC3\xB6\xC3\x9F"
+                                                               "e: 5 \xE2\x82\xAC\r\n");
   }
   void savingWritesCrLfLines() {
     QFETCH(QString, pane);

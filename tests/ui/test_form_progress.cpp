@@ -36,15 +36,17 @@ private slots:
   void richTextLabels_data() {
     QTest::addColumn<QString>("rich");
     QTest::addColumn<QString>("html");
-    QTest::newRow("bold stays bold") << "<b>Done</b>" << "<b>Done</b>";
+    QTest::newRow("bold stays bold") << "<b>Done</b>"
+                                     << "<b>Done</b>";
     QTest::newRow("font colour becomes a coloured span")
-        << R"(<font color="#1F6CE0">OK</font>)" << R"(<span style="color:#1F6CE0;">OK</span>)";
-    QTest::newRow("background colour too")
-        << R"(<font bgcolor="#FFFF00">x</font>)"
-        << R"(<span style="background-color:#FFFF00;">x</span>)";
-    QTest::newRow("a file name with markup characters is text")
-        << "/v/<i>&.webm" << "/v/&lt;i&gt;&amp;.webm";
-    QTest::newRow("blanks are kept") << "a  b" << "a&nbsp;&nbsp;b";
+        << R"(<font color="#1F6CE0">OK</font>)"
+        << R"(<span style="color:#1F6CE0;">OK</span>)";
+    QTest::newRow("background colour too") << R"(<font bgcolor="#FFFF00">x</font>)"
+                                           << R"(<span style="background-color:#FFFF00;">x</span>)";
+    QTest::newRow("a file name with markup characters is text") << "/v/<i>&.webm"
+                                                                << "/v/&lt;i&gt;&amp;.webm";
+    QTest::newRow("blanks are kept") << "a  b"
+                                     << "a&nbsp;&nbsp;b";
   }
   void richTextLabels() {
     QFETCH(QString, rich);
@@ -148,8 +150,8 @@ private slots:
     QVERIFY(!h.progress.isVisible());
     QVERIFY(!h.errors.isVisible());
     // The grid shows the row's new status.
-    const QModelIndex status = h.grid.TableModel()->index(
-        0, static_cast<int>(TFileListColumn::colStatus));
+    const QModelIndex status =
+        h.grid.TableModel()->index(0, static_cast<int>(TFileListColumn::colStatus));
     QCOMPARE(status.data().toString(), QStringLiteral("Done"));
   }
 

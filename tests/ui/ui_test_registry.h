@@ -28,6 +28,6 @@ inline int RegisterUiTest(std::string name, std::function<std::unique_ptr<QObjec
 
 }  // namespace zelmora::test
 
-#define ZELMORA_UI_TEST(Class)                                                       \
-  [[maybe_unused]] static const int Class##Registered = zelmora::test::RegisterUiTest( \
-      #Class, [] { return std::unique_ptr<QObject>(new Class); })
+#define ZELMORA_UI_TEST(Class)                          \
+  [[maybe_unused]] static const int Class##Registered = \
+      zelmora::test::RegisterUiTest(#Class, [] { return std::unique_ptr<QObject>(new Class); })
