@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSystemTrayIcon>
 
@@ -87,7 +88,16 @@ void MainWindow::PrepareControls() {
   const bool previous = m_context.UpdatingControls;
   m_context.UpdatingControls = true;
   m_panel->PrepareControls();
-  m_record.Output.OutDir = m_options.Desktop->DesktopDir();
+  // Three if-exists items; the after-conversion list starts with two and
+  // the first SetLang appends "Close Windows".
+  const TMainModuleStrings& m = m_context.Strings.Main;
+  for (const std::string* text :
+       {&m.cbOutputExists_Rename, &m.cbOutputExists_Overwrite, &m.cbOutputExists_Skip})
+    m_cbOutputExists->addItem(ToQString(*text));
+  for (const std::string* text :
+       {&m.cbAfterConversion_DoNothing, &m.cbAfterConversion_CloseApplication})
+    m_cbAfterConversion->addItem(ToQString(*text));
+  m_edOutDir->setText(ToQString(m_options.Desktop->DesktopDir()));
   m_context.UpdatingControls = previous;
 }
 
