@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "config/settings_file.h"
+#include "config/update_check_messages.h"
 #include "core/app_context.h"
 #include "core/program_title.h"
 
@@ -14,13 +15,6 @@ const char* CheckUpdateUsage() {
          "Ask the update address (MAIN/UpdateUrl of the settings file, or the\n"
          "product's) for the latest version. Exit status: 0 up to date, 10 update\n"
          "available, 1 the check failed.\n";
-}
-
-TUpdateCheckMessages Messages(const TAppStrings& strings) {
-  const TCheckUpdateModuleStrings& s = strings.CheckUpdate;
-  return {ExpandMessageText(s.CheckingUpdates), ExpandMessageText(s.ConnectionFailed),
-          ExpandMessageText(s.CannotCheck), ExpandMessageText(s.NoUpdates),
-          ExpandMessageText(s.UpdatesAvailable)};
 }
 
 // The URL of --url, when given; false for arguments it does not take.
@@ -78,7 +72,8 @@ int RunCliCheckUpdate(const std::vector<std::string>& args, std::ostream& out, s
   LoadCliSettings(context.AppParams.IniName, context, SystemToolSearch());  // the language
   if (url.empty()) url = ReadUpdateUrl(context.AppParams.IniName);
   const TUpdateCheckResult result = CheckForUpdate(url, ProgramVersion, options);
-  out << ReplaceAll(UpdatePaneText(result, Messages(context.Strings)), "\r\n", "\n") << "\n";
+  out << ReplaceAll(UpdatePaneText(result, UpdateCheckMessages(context.Strings)), "\r\n", "\n")
+      << "\n";
   return CheckUpdateExitCode(result.State);
 }
 

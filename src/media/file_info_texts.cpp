@@ -1,5 +1,7 @@
 #include "media/file_info_texts.h"
 
+#include <algorithm>
+
 #include "base/numbers.h"
 #include "base/paths.h"
 #include "base/text.h"
@@ -30,7 +32,24 @@ std::string SizeWithPercent(const std::string& sizeText, uint8_t percent) {
   return sizeText + " (" + std::to_string(percent) + "%)";
 }
 
+TStreamChooser Chooser(int count, size_t entries, int number) {
+  TStreamChooser chooser;
+  const int n = std::min(count, static_cast<int>(entries));
+  for (int i = 1; i <= n; ++i) chooser.Items.push_back(std::to_string(i));
+  chooser.Selected = StreamEntry(number, count, entries);
+  chooser.Enabled = n > 1;
+  return chooser;
+}
+
 }  // namespace
+
+TStreamChooser VideoStreamChooser(const TVideoFileInfo& info, int number) {
+  return Chooser(info.NumberOfVideoStreams, info.VideoStreams.size(), number);
+}
+
+TStreamChooser AudioStreamChooser(const TVideoFileInfo& info, int number) {
+  return Chooser(info.NumberOfAudioStreams, info.AudioStreams.size(), number);
+}
 
 TGeneralInfoTexts GeneralInfoTexts(const TVideoFileInfo& info) {
   TGeneralInfoTexts t;

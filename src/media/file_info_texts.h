@@ -65,6 +65,17 @@ struct TDataStreamRow {
   friend bool operator==(const TDataStreamRow&, const TDataStreamRow&) = default;
 };
 
+// A stream chooser of the window: the items "1" ... n (n capped at the
+// record's entries), the index of the requested number (-1 when it names
+// no stream) and whether the user may choose (only with two streams or more).
+struct TStreamChooser {
+  std::vector<std::string> Items;
+  int Selected = -1;
+  bool Enabled = false;
+};
+TStreamChooser VideoStreamChooser(const TVideoFileInfo& info, int number);
+TStreamChooser AudioStreamChooser(const TVideoFileInfo& info, int number);
+
 TGeneralInfoTexts GeneralInfoTexts(const TVideoFileInfo& info);
 
 // number is 1-based; a negative number counts as 1; 0 or a number beyond the

@@ -284,6 +284,26 @@ TEST_F(FileInfoReport, ValueTextsLeaveUnknownValuesEmpty) {
   EXPECT_EQ(VideoStreamTexts(info, 1, m_strings.FileInfo).ScanType, "MBAFF");
 }
 
+TEST(StreamChooser, ListsTheStreamsAndIsDisabledWithOnlyOne) {
+  TVideoFileInfo info;
+  info.NumberOfAudioStreams = 1;
+  info.NumberOfVideoStreams = 12;
+  const TStreamChooser audio = AudioStreamChooser(info, 1);
+  EXPECT_EQ(audio.Items, std::vector<std::string>{"1"});
+  EXPECT_EQ(audio.Selected, 0);
+  EXPECT_FALSE(audio.Enabled) << "a single stream leaves nothing to choose";
+  const TStreamChooser video = VideoStreamChooser(info, 3);
+  EXPECT_EQ(video.Items.size(), 10u) << "no more items than entries";
+  EXPECT_EQ(video.Items.back(), "10");
+  EXPECT_EQ(video.Selected, 2);
+  EXPECT_TRUE(video.Enabled);
+  EXPECT_EQ(VideoStreamChooser(info, -1).Selected, 0);
+  EXPECT_EQ(AudioStreamChooser(info, 2).Selected, -1) << "a stream the file no longer has";
+  info.NumberOfAudioStreams = 0;
+  EXPECT_TRUE(AudioStreamChooser(info, 1).Items.empty());
+  EXPECT_FALSE(AudioStreamChooser(info, 1).Enabled);
+}
+
 TEST_F(FileInfoReport, GeneralTextsOfTheWindow) {
   TVideoFileInfo info = Clip();
   info.FileName = "/videos//holiday/clip.webm";
