@@ -170,6 +170,25 @@ private slots:
     QCOMPARE(h.Column(TFileListColumn::colNo), Texts({"1", "2"}));
   }
 
+  void draggingARowIndicatorMovesTheRowInTheList() {
+    GridHarness h;
+    for (const char* name : {"a.webm", "b.webm", "c.webm"}) h.Add(name);
+    h.list.Refresh();
+    QHeaderView* rows = h.grid.Table()->verticalHeader();
+    QVERIFY(rows->sectionsMovable());
+    rows->moveSection(0, 2);  // what a drag of the first row's indicator does
+    QCOMPARE(h.list.Row(2).FileName, std::string("a.webm"));
+    QCOMPARE(h.Column(TFileListColumn::colFileName), Texts({"b.webm", "c.webm", "a.webm"}));
+    // The list holds the order; the header keeps one row per place.
+    QCOMPARE(rows->logicalIndex(0), 0);
+    QCOMPARE(rows->logicalIndex(2), 2);
+
+    TSettingsRecord fixedRows;
+    fixedRows.AllowRowMoving = false;
+    h.grid.ApplyGridOptions(fixedRows);
+    QVERIFY(!rows->sectionsMovable());
+  }
+
   void clickingTheIconOpensTheFileOnlyWhenSwitchedOn() {
     GridHarness h;
     const std::string file = h.Add("a clip.webm");
