@@ -27,6 +27,10 @@ constexpr CliCommandInfo CliCommands[] = {
     {"convert", TCliCommand::cliSubcommand, "Convert files to AVI or MPG (see convert --help)."},
     {"script", TCliCommand::cliSubcommand,
      "Write a bash script that makes the conversion's ffmpeg calls (see script --help)."},
+    {"tools", TCliCommand::cliSubcommand,
+     "Print version, bitness, size and CRC-32 of the ffmpeg program and the MediaInfo library."},
+    {"check-update", TCliCommand::cliSubcommand,
+     "Ask the update server whether a newer version exists (exit 0, 10 or 1)."},
     {"bitrates", TCliCommand::cliSubcommand,
      "Print the valid audio bitrates of each encoder and sampling rate."},
 };
