@@ -141,6 +141,9 @@ void FileListView::ListChanged() {
 void FileListView::RowChanged(int row) {
   if (row >= m_model->rowCount()) SyncFromList();
   m_model->RowChanged(row);
+  // During a run the row being worked on stays in view.
+  if (m_context.ConversionState.Running && m_list.IsValidRowIndex(row))
+    m_table->scrollTo(m_model->index(row, 0));
 }
 
 void FileListView::BeginUpdate() {

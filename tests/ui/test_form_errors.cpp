@@ -56,6 +56,33 @@ private slots:
     QCOMPARE(h.context.ConversionState.ErrorCount, 0);
   }
 
+  void aMissingEncoderIsReportedAndTheWindowIsEnabledAgain() {
+    test::TempDir dir;
+    test::GuiRunHarness h(dir.file("no such ffmpeg"));
+    QVERIFY(h.list.AddToList(dir.write("a.webm", "x"), true));
+    h.list.Refresh();
+    // The main window's part, as it fills the callbacks in.
+    QStringList calls;
+    GuiConversionView view(
+        h.progress, h.errors, &h.grid,
+        {[&] { calls << QStringLiteral("DisableAll"); },
+         [&] { calls << QStringLiteral("EnableAll"); }, nullptr,
+         [&](const std::string& title) { calls << QString::fromStdString(title); }, nullptr});
+    ConversionRun run(h.context, h.list, view, h.runner, h.abort, h.desktop, h.encoders);
+    run.SetToolSearch({"/nonexistent/zelmora/bin", "", {}});
+
+    const TConversionOutcome outcome = run.actConvert({h.settings, h.options, h.resolutions});
+
+    QVERIFY(!outcome.ReachedEnd);
+    QCOMPARE(calls.value(0), QStringLiteral("DisableAll"));
+    QVERIFY(calls.contains(QStringLiteral("EnableAll")));
+    QVERIFY(calls.last().startsWith(QStringLiteral("Zelmora")));  // the taskbar title
+    // Without a warning callback the box comes from the windows' own helper.
+    QCOMPARE(MessageBoxes::takeShownWarnings().size(), 1);
+    QCOMPARE(h.list.Row(0).Status, std::string("Ready"));
+    QVERIFY(!h.progress.isVisible());
+  }
+
   void savingWritesCrLfLines_data() {
     QTest::addColumn<QString>("pane");
     QTest::addColumn<QByteArray>("file");
