@@ -26,7 +26,7 @@ offered() {
 }
 
 status=0
-names=$("$cli" --help | sed -n '/^Commands:/,$p' | sed -n 's/^  \([^ ][^ ]*\)  .*/\1/p')
+names=$("$cli" --help | sed -n '/^Commands:/,$p' | sed -n 's/^  \([^ ][^ ]*\) .*/\1/p')
 [ -n "$names" ] || { echo "no commands read from zelmora-cli --help"; exit 1; }
 for name in $names; do
   if ! offered "" | grep -qx -- "$name"; then

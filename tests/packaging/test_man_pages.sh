@@ -21,7 +21,7 @@ plain=$(sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g' "$page")
 commands=$(sed -n '/^\.SH COMMANDS/,/^\.SH /p' "$page" | sed -n 's/^\.B //p' | sed 's/\\-/-/g')
 
 help=$("$cli" --help)
-names=$(printf '%s\n' "$help" | sed -n '/^Commands:/,$p' | sed -n 's/^  \([^ ][^ ]*\)  .*/\1/p')
+names=$(printf '%s\n' "$help" | sed -n '/^Commands:/,$p' | sed -n 's/^  \([^ ][^ ]*\) .*/\1/p')
 [ -n "$names" ] || { echo "no commands read from zelmora-cli --help"; exit 1; }
 
 status=0
