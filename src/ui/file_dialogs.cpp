@@ -101,9 +101,8 @@ void MessageBoxes::ShowWarning(QWidget* parent, const QString& text, const QStri
     Hooks().ShownWarnings << DisplayText(text);
     return;
   }
-  QMessageBox box(QMessageBox::Warning,
-                  title.isEmpty() ? QString::fromUtf8(ProgramName) : title, DisplayText(text),
-                  QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Warning, title.isEmpty() ? QString::fromUtf8(ProgramName) : title,
+                  DisplayText(text), QMessageBox::Ok, parent);
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   box.exec();
 }

@@ -213,7 +213,7 @@ private:
   bool m_addingFiles = false;  // run and probe commands wait meanwhile
 
   // Starting folders and names of the dialogs.
-  std::string m_batFileName;   // the batch dialog remembers the name
+  std::string m_batFileName;  // the batch dialog remembers the name
   QString m_addFilesFilter, m_listOpenFilter, m_listSaveFilter, m_batFilter;
   QString m_profileSaveFilter, m_profileOpenFilter;
 

@@ -69,8 +69,8 @@ void MainWindow::OnEsc() {
 }
 
 void MainWindow::OnAddFiles() {
-  const QStringList files = FileDialogs::GetOpenFileNames(
-      this, ToQString(m_context.AppParams.LastDir), m_addFilesFilter);
+  const QStringList files =
+      FileDialogs::GetOpenFileNames(this, ToQString(m_context.AppParams.LastDir), m_addFilesFilter);
   if (files.isEmpty()) return;
   std::vector<std::string> names;
   for (const QString& file : files) names.push_back(ToStdString(file));
@@ -84,17 +84,31 @@ void MainWindow::OnAddFolder() {
   AddingFiles([&] { AddFolder(m_fileList, ToStdString(folder)); });
 }
 
-void MainWindow::OnRemoveChecked() { m_fileList.actRemoveChecked(); }
-void MainWindow::OnClearFileList() { m_fileList.actClearFileList(); }
-void MainWindow::OnCheckAll() { m_fileList.actCheckAll(); }
-void MainWindow::OnUncheckAll() { m_fileList.actUncheckAll(); }
-void MainWindow::OnInvertSelection() { m_fileList.actInvertSelection(); }
-void MainWindow::OnCheckSelected() { m_fileList.actCheckSelected(); }
-void MainWindow::OnUncheckSelected() { m_fileList.actUncheckSelected(); }
+void MainWindow::OnRemoveChecked() {
+  m_fileList.actRemoveChecked();
+}
+void MainWindow::OnClearFileList() {
+  m_fileList.actClearFileList();
+}
+void MainWindow::OnCheckAll() {
+  m_fileList.actCheckAll();
+}
+void MainWindow::OnUncheckAll() {
+  m_fileList.actUncheckAll();
+}
+void MainWindow::OnInvertSelection() {
+  m_fileList.actInvertSelection();
+}
+void MainWindow::OnCheckSelected() {
+  m_fileList.actCheckSelected();
+}
+void MainWindow::OnUncheckSelected() {
+  m_fileList.actUncheckSelected();
+}
 
 void MainWindow::OnLoadFileList() {
-  const QString file = FileDialogs::GetOpenFileName(
-      this, ToQString(m_context.AppParams.LastDir), m_listOpenFilter);
+  const QString file =
+      FileDialogs::GetOpenFileName(this, ToQString(m_context.AppParams.LastDir), m_listOpenFilter);
   if (file.isEmpty()) return;
   Status status = Status::Ok();
   AddingFiles([&] { status = LoadFileListCommand(m_fileList, ToStdString(file)); });
@@ -103,8 +117,8 @@ void MainWindow::OnLoadFileList() {
 
 void MainWindow::OnSaveFileList() {
   const QString file = FileDialogs::GetSaveFileName(
-      this, {ToQString(m_context.AppParams.LastDir), QString(), m_listSaveFilter,
-             QStringLiteral("lst")});
+      this,
+      {ToQString(m_context.AppParams.LastDir), QString(), m_listSaveFilter, QStringLiteral("lst")});
   if (file.isEmpty()) return;
   const Result<int> saved = SaveFileList(m_fileList, ToStdString(file));
   if (!saved.ok()) MessageBoxes::ShowWarning(this, ToQString(saved.error().message));
@@ -136,12 +150,24 @@ void MainWindow::OpenAddress(const char* address) {
   (void)m_options.Desktop->OpenDocument(address);
 }
 
-void MainWindow::OnHelp() { OpenAddress(web::kQuickStartHelpPage); }
-void MainWindow::OnGoToHomePage() { OpenAddress(web::kHomePage); }
-void MainWindow::OnGoToDonation() { OpenAddress(web::kDonationPage); }
-void MainWindow::OnGoToFacebook() { OpenAddress(web::kFacebookPage); }
-void MainWindow::OnGoToTwitter() { OpenAddress(web::kTwitterPage); }
-void MainWindow::OnInfoFourcc() { OpenAddress(web::kFourccReferencePage); }
+void MainWindow::OnHelp() {
+  OpenAddress(web::kQuickStartHelpPage);
+}
+void MainWindow::OnGoToHomePage() {
+  OpenAddress(web::kHomePage);
+}
+void MainWindow::OnGoToDonation() {
+  OpenAddress(web::kDonationPage);
+}
+void MainWindow::OnGoToFacebook() {
+  OpenAddress(web::kFacebookPage);
+}
+void MainWindow::OnGoToTwitter() {
+  OpenAddress(web::kTwitterPage);
+}
+void MainWindow::OnInfoFourcc() {
+  OpenAddress(web::kFourccReferencePage);
+}
 
 void MainWindow::OnInfoAudioBitrates() {
   const std::string& file = m_context.AppParams.AudioBitratesTxt;

@@ -23,8 +23,10 @@ void SetItems(QComboBox* list, std::initializer_list<const std::string*> texts) 
   const int chosen = list->currentIndex();
   int index = 0;
   for (const std::string* text : texts) {
-    if (index < list->count()) list->setItemText(index, ToQString(*text));
-    else list->addItem(ToQString(*text));
+    if (index < list->count())
+      list->setItemText(index, ToQString(*text));
+    else
+      list->addItem(ToQString(*text));
     ++index;
   }
   list->setCurrentIndex(chosen);

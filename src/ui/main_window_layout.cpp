@@ -73,7 +73,8 @@ QWidget* MainWindow::BuildBottomBar() {
   m_lblAfterConversion = MakeNamed<QLabel>(m_bottomBar, "lblAfterConversion");
   m_cbAfterConversion = MakeList(m_bottomBar, "cbAfterConversion", false);
   m_chKeepDates = MakeNamed<QCheckBox>(m_bottomBar, "chKeepDates");
-  for (QComboBox* list : {m_cbOutputExists, m_cbAfterConversion}) list->setMinimumContentsLength(14);
+  for (QComboBox* list : {m_cbOutputExists, m_cbAfterConversion})
+    list->setMinimumContentsLength(14);
   grid->addWidget(m_lblIfOutputExists, 0, 0);
   grid->addWidget(m_cbOutputExists, 0, 1);
   grid->addWidget(m_lblAfterConversion, 1, 0);

@@ -3,15 +3,13 @@
 #include <QMenu>
 #include <QStyle>
 #include <QSystemTrayIcon>
-
-#include "filelist/file_list_columns.h"
 #include <QTableView>
 
+#include "filelist/file_list_columns.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
 namespace zelmora {
-
 
 void MainWindow::ShowGridMenu(const QPoint& position) {
   if (!m_gridMenu) {

@@ -39,8 +39,7 @@ void MainWindow::OnLoadSelectedProfile() {
   const int item = m_panel->Selector()->currentIndex();
   const TProfileChoice choice =
       ChooseSelectorItem(item, m_profiles, params.ProfilesDir, params.LastProfileFile);
-  if (!ApplyProfileChoice(choice, m_settings, m_context.Strings,
-                          m_context.DefaultVideoCodecIndex))
+  if (!ApplyProfileChoice(choice, m_settings, m_context.Strings, m_context.DefaultVideoCodecIndex))
     return;
   m_panel->FromSettings();
   if (choice.Kind == TProfileChoice::pcDefaults) SelectQuietly(m_context, m_panel->Selector(), 1);
@@ -66,8 +65,7 @@ void MainWindow::OnLoadProfile() {
 void MainWindow::OnSaveProfile() {
   const TAppParams& params = m_context.AppParams;
   const QString chosen = FileDialogs::GetSaveFileName(
-      this, {ToQString(params.ProfilesDir), QString(), m_profileSaveFilter,
-             QStringLiteral("ini")});
+      this, {ToQString(params.ProfilesDir), QString(), m_profileSaveFilter, QStringLiteral("ini")});
   if (chosen.isEmpty()) return;
   const std::string file = ToStdString(chosen);
   const Status saved = SaveProfile(file, m_settings, m_context.Strings);

@@ -19,7 +19,8 @@ void MainWindow::InitControls() {
   m_context.UpdatingControls = true;
   ApplyListRules();
   const TMainModuleStrings& m = m_context.Strings.Main;
-  actShowHideMainWindow->setText(ToQString(isVisible() ? m.actMinimizeToTray : m.actShowMainWindow));
+  actShowHideMainWindow->setText(
+      ToQString(isVisible() ? m.actMinimizeToTray : m.actShowMainWindow));
   m_panel->InitControls();
   ApplyOutputRules();
   m_fileList.CalcFooter();
@@ -41,8 +42,8 @@ void MainWindow::ApplyListRules() {
   actSaveBAT->setEnabled(states.actSaveBAT);
   // While files are being added the window serves events; nothing may start
   // a child then (the analysis of the files being added runs one).
-  for (QAction* action : {actConvert, actSaveBAT, actShowHideFileInfo, actShowCmdLine,
-                          actAddFiles, actAddFolder, actLoadFileList})
+  for (QAction* action : {actConvert, actSaveBAT, actShowHideFileInfo, actShowCmdLine, actAddFiles,
+                          actAddFolder, actLoadFileList})
     if (m_addingFiles) action->setEnabled(false);
   if (!m_addingFiles) {
     actShowCmdLine->setEnabled(true);
@@ -51,8 +52,7 @@ void MainWindow::ApplyListRules() {
     actLoadFileList->setEnabled(true);
   }
   const int row = m_fileList.CurrentRow();
-  const QString caption =
-      ToQString(ExploreDirectoryCaption(m_context.Strings, m_fileList, row));
+  const QString caption = ToQString(ExploreDirectoryCaption(m_context.Strings, m_fileList, row));
   actExploreDirectory->setText(caption);
   actExploreDirectory->setToolTip(caption);
   actExploreDirectory->setEnabled(m_fileList.IsValidRowIndex(row));

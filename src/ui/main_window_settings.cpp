@@ -16,8 +16,12 @@ namespace zelmora {
 
 namespace {
 
+// An index the list lacks shows the first item, which is also what the run
+// would do with it. So "Close Windows" (which the list gets only with the
+// language, after the settings are read) never comes back by itself at the
+// next start: powering off is chosen anew each session.
 void SetListIndex(QComboBox* list, int index) {
-  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : 0);
 }
 
 }  // namespace
@@ -32,9 +36,9 @@ void MainWindow::GatherSettingsRecord() {
     r.Width = normal.width();
     r.Height = normal.height();
   }
-  if (m_cbOutputExists->currentIndex() >= 0) r.Output.OutputExists = m_cbOutputExists->currentIndex();
-  if (m_cbAfterConversion->currentIndex() >= 0)
-    r.Output.AfterConversion = m_cbAfterConversion->currentIndex();
+  // What the lists show is what the run does.
+  r.Output.OutputExists = m_cbOutputExists->currentIndex();
+  r.Output.AfterConversion = m_cbAfterConversion->currentIndex();
   r.Output.OutIn = m_rbOutDirIsInDir->isChecked();
   r.Output.OutDir = ToStdString(m_edOutDir->text());
   r.Output.KeepFileDates = m_chKeepDates->isChecked();

@@ -54,8 +54,8 @@ void MainWindow::OnConvert() {
 }
 
 void MainWindow::OnSaveBAT() {
-  const std::string folder = m_batFileName.empty() ? m_context.AppParams.LastDir
-                                                   : ExtractFileDir(m_batFileName);
+  const std::string folder =
+      m_batFileName.empty() ? m_context.AppParams.LastDir : ExtractFileDir(m_batFileName);
   const QString chosen = FileDialogs::GetSaveFileName(
       this, {ToQString(folder), ToQString(ExtractFileName(m_batFileName)), m_batFilter,
              QStringLiteral("sh")});

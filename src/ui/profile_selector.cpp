@@ -63,8 +63,8 @@ void PaintItem(QPainter* painter, const QRect& rect, const TItemLook& look, bool
   QString shown = text;
   shown.replace(QLatin1Char('\t'), QStringLiteral("    "));
   if (shown.contains(QLatin1Char('\n')))
-    painter->drawText(textRect.adjusted(0, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                      shown);
+    painter->drawText(textRect.adjusted(0, 2, 0, 0),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
   else
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
@@ -140,8 +140,8 @@ void GradientComboBox::paintEvent(QPaintEvent* event) {
   initStyleOption(&option);
   option.currentText.clear();
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
-  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                              QStyle::SC_ComboBoxEditField, this);
+  const QRect field =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
   const TItemLook look = LookOf(model()->index(currentIndex(), modelColumn(), rootModelIndex()));
   QString text = currentText();
   text.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -61,17 +61,17 @@ void SettingsPanel::ConnectControls() {
 }
 
 // A handler that stores a value into a field of the record.
-#define ZELMORA_STORE(field, rules)        \
-  [this](auto value) {                     \
-    if (Updating()) return;                \
-    m_settings.field = value;              \
-    Changed(rules);                        \
+#define ZELMORA_STORE(field, rules) \
+  [this](auto value) {              \
+    if (Updating()) return;         \
+    m_settings.field = value;       \
+    Changed(rules);                 \
   }
-#define ZELMORA_STORE_TEXT(field)          \
-  [this](const QString& text) {            \
-    if (Updating()) return;                \
-    m_settings.field = ToStdString(text);  \
-    Changed(false);                        \
+#define ZELMORA_STORE_TEXT(field)         \
+  [this](const QString& text) {           \
+    if (Updating()) return;               \
+    m_settings.field = ToStdString(text); \
+    Changed(false);                       \
   }
 
 void SettingsPanel::ConnectVideoControls() {

@@ -36,8 +36,7 @@ void SetItem(QComboBox* list, int index, const std::string& text) {
 // Item 0 gets the new Auto word; the text goes back as it was unless it
 // was one of the words the test says to replace.
 template <typename KeepTest>
-void RelabelAuto(QComboBox* list, const std::string& autoWord, std::string& field,
-                 KeepTest keep) {
+void RelabelAuto(QComboBox* list, const std::string& autoWord, std::string& field, KeepTest keep) {
   const QString before = list->currentText();
   SetItem(list, 0, autoWord);
   const QString after = keep(before) ? before : ToQString(autoWord);
@@ -105,9 +104,12 @@ void SettingsPanel::SetCaptions() {
   };
   for (const auto& [widget, text] : captions) {
     const QString caption = ToQString(*text);
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(caption);
-    else if (auto* group = qobject_cast<QGroupBox*>(widget)) group->setTitle(caption);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+      label->setText(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+      button->setText(caption);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+      group->setTitle(caption);
   }
 }
 

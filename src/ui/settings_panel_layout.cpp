@@ -143,7 +143,8 @@ QWidget* SettingsPanel::BuildAudioPanel() {
   m_lblAudioVolumeInfo = MakeNamed<QLabel>(body, "lblAudioVolumeInfo");
   m_tbAudioVolume = MakeSlider(body, "tbAudioVolume", 1, 300);
   m_lblAudioVolume = MakeNamed<QLabel>(body, "lblAudioVolume");
-  m_lblAudioVolume->setMinimumWidth(m_lblAudioVolume->fontMetrics().horizontalAdvance(QStringLiteral("8.88x")));
+  m_lblAudioVolume->setMinimumWidth(
+      m_lblAudioVolume->fontMetrics().horizontalAdvance(QStringLiteral("8.88x")));
   AddFormRow(grid, 0, m_lblAudioCodec, m_cbAudioCodec, m_btnInfoAudioBitrates);
   AddFormRow(grid, 1, m_lblAudioBitrate, m_cbAudioBitrate, m_lblAudioBitrateUnit);
   AddFormRow(grid, 2, m_lblAudioSampling, m_cbAudioSampling, m_lblAudioSamplingUnit);

@@ -83,8 +83,7 @@ void SettingsPanel::ApplyAudioRules(const EncoderSettings& s) {
           m_lblAudioVolume, m_lblAudioVolumeInfo, m_cbAudioTrackNo, m_gbAudioTrackNo},
          audio);
   Enable({m_cbAudioBitrate, m_lblAudioBitrate, m_lblAudioBitrateUnit}, AudioBitrateApplies(s));
-  Enable({m_cbAudioSampling, m_lblAudioSampling, m_lblAudioSamplingUnit},
-         AudioSamplingApplies(s));
+  Enable({m_cbAudioSampling, m_lblAudioSampling, m_lblAudioSamplingUnit}, AudioSamplingApplies(s));
   Enable({m_cbAudioChannels, m_lblAudioChannels}, AudioChannelsApply(s));
   m_cbInterlacing->setEnabled(DeinterlacingApplies(s));
 }
@@ -97,8 +96,8 @@ void SettingsPanel::ApplyAdvancedRules(const EncoderSettings& s) {
   Enable({m_edResWidth, m_edResHeight, m_lblResWidth, m_lblResHeight, m_lblResX},
          CustomSizeApplies(s));
   const TAdvancedSettings& adv = s.Advanced;
-  Enable({m_chConvertColors, m_chBrightness, m_chSaturation, m_chFlipHorizontal,
-          m_chFlipVertical, m_chNegative, m_chRotate},
+  Enable({m_chConvertColors, m_chBrightness, m_chSaturation, m_chFlipHorizontal, m_chFlipVertical,
+          m_chNegative, m_chRotate},
          filters);
   m_cbConvertColors->setEnabled(filters && adv.ConvertColors);
   m_tbBrightness->setEnabled(filters && adv.Brightness);
@@ -110,9 +109,9 @@ void SettingsPanel::ApplyAdvancedRules(const EncoderSettings& s) {
 }
 
 void SettingsPanel::SetPanelsEnabled(bool enabled) {
-  for (QWidget* panel : {static_cast<QWidget*>(m_pcOutputFormat->parentWidget()),
-                         m_tbAudioVolume->parentWidget()->parentWidget(),
-                         m_pnAdvancedSettings->parentWidget()})
+  for (QWidget* panel :
+       {static_cast<QWidget*>(m_pcOutputFormat->parentWidget()),
+        m_tbAudioVolume->parentWidget()->parentWidget(), m_pnAdvancedSettings->parentWidget()})
     panel->setEnabled(enabled);
   m_cbProfileNew->parentWidget()->setEnabled(enabled);
 }

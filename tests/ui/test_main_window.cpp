@@ -6,7 +6,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
-
 #include <cstdlib>
 
 #include "base/files.h"
@@ -88,6 +87,16 @@ private slots:
     QVERIFY(!again.ConversionSettingsExpanded());
   }
 
+  void storedListIndexesOutsideTheListsShowTheFirstItem() {
+    MainWindowFixture f;
+    f.dir.write("zelmora.ini", "[MAIN]\r\nLeft=0\r\ncbOutputExists=7\r\ncbAfterConversion=2\r\n");
+    f.Start();
+    QCOMPARE(f.List("cbOutputExists")->currentIndex(), 0);
+    // Powering off is never carried over from an earlier session.
+    QCOMPARE(f.List("cbAfterConversion")->currentIndex(), 0);
+    QCOMPARE(f.List("cbAfterConversion")->count(), 3);
+  }
+
   void escClosesOnlyWhenTheSettingsFileSaysSoAndNeverDuringARun() {
     MainWindowFixture f;
     f.dir.write("zelmora.ini", "[MAIN]\r\nLeft=0\r\nEscExit=1\r\n");
@@ -124,16 +133,26 @@ private slots:
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     const std::pair<const char*, const char*> table[] = {
-        {"actConvert", "Ctrl+E"},          {"actShowOptions", "F12"},
-        {"actMinimizeToTray", "Ctrl+Shift+M"}, {"actShowProgressWindow", "F8"},
-        {"actShowHideFileInfo", "F10"},    {"actShowHideFormErrors", "F11"},
-        {"actAddFiles", "Ctrl+O"},         {"actAddFolder", "Ctrl+F"},
-        {"actCheckAll", "Ctrl+A"},         {"actInvertSelection", "Ctrl+I"},
-        {"actLoadFileList", "Ctrl+Shift+O"}, {"actSaveFileList", "Ctrl+Shift+S"},
-        {"actLoadProfile", "Ctrl+P"},      {"actSaveProfile", "Ctrl+S"},
-        {"actShowCmdLine", "F2"},          {"actToolsInfo", "Ctrl+Shift+I"},
-        {"actHelp", "F1"},                 {"actCheckUpdate", "Ctrl+Shift+U"},
-        {"actAbout", "Ctrl+Shift+F1"},     {"actEsc", "Esc"},
+        {"actConvert", "Ctrl+E"},
+        {"actShowOptions", "F12"},
+        {"actMinimizeToTray", "Ctrl+Shift+M"},
+        {"actShowProgressWindow", "F8"},
+        {"actShowHideFileInfo", "F10"},
+        {"actShowHideFormErrors", "F11"},
+        {"actAddFiles", "Ctrl+O"},
+        {"actAddFolder", "Ctrl+F"},
+        {"actCheckAll", "Ctrl+A"},
+        {"actInvertSelection", "Ctrl+I"},
+        {"actLoadFileList", "Ctrl+Shift+O"},
+        {"actSaveFileList", "Ctrl+Shift+S"},
+        {"actLoadProfile", "Ctrl+P"},
+        {"actSaveProfile", "Ctrl+S"},
+        {"actShowCmdLine", "F2"},
+        {"actToolsInfo", "Ctrl+Shift+I"},
+        {"actHelp", "F1"},
+        {"actCheckUpdate", "Ctrl+Shift+U"},
+        {"actAbout", "Ctrl+Shift+F1"},
+        {"actEsc", "Esc"},
     };
     for (const auto& [name, keys] : table) {
       auto* action = w.findChild<QAction*>(QString::fromLatin1(name));

@@ -67,10 +67,10 @@ private slots:
     MainWindowFixture f;
     f.Start();
     f.List("cbAviVideoCodec")->setCurrentIndex(vcCopy);
-    for (const char* name : {"cbAviVideoBitrate", "cbAviVideoFPS", "cbAviVideoAspect",
-                             "cbResolution", "edCropTop", "edCropRight", "chConvertColors",
-                             "chBrightness", "chSaturation", "chFlipHorizontal",
-                             "chFlipVertical", "chNegative", "chRotate"})
+    for (const char* name :
+         {"cbAviVideoBitrate", "cbAviVideoFPS", "cbAviVideoAspect", "cbResolution", "edCropTop",
+          "edCropRight", "chConvertColors", "chBrightness", "chSaturation", "chFlipHorizontal",
+          "chFlipVertical", "chNegative", "chRotate"})
       QVERIFY2(!f.Enabled(name), name);
     QVERIFY(f.Enabled("chVideoFourcc"));
     QVERIFY(!f.Enabled("cbVideoTag"));
@@ -84,9 +84,9 @@ private slots:
     f.Find<QTabWidget>("pcOutputFormat")->setCurrentIndex(1);
     f.List("cbMpgVideo")->setCurrentIndex(mfPalDvd);
     QCOMPARE(w.Settings().Mpg.VideoFormat, int(mfPalDvd));
-    for (const char* name : {"cbAudioCodec", "cbAudioBitrate", "cbAudioSampling",
-                             "cbAudioChannels", "tbAudioVolume", "cbAudioTrackNo",
-                             "chAudioDontCopy", "cbMpgVideoBitrate", "cbMpegVersion"})
+    for (const char* name :
+         {"cbAudioCodec", "cbAudioBitrate", "cbAudioSampling", "cbAudioChannels", "tbAudioVolume",
+          "cbAudioTrackNo", "chAudioDontCopy", "cbMpgVideoBitrate", "cbMpegVersion"})
       QVERIFY2(!f.Enabled(name), name);
     QCOMPARE(f.Find<QLabel>("lblMpgInfo")->text(),
              QStringLiteral("MPEG-2 / 720 x 576 / 25 fps / AC3"));

@@ -1,0 +1,114 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "base/files.h"
+#include "main_window_fixture.h"
+#include "support/media_clips.h"
+#include "ui/form_errors.h"
+#include "ui/form_progress.h"
+#include "ui_test_registry.h"
+
+namespace zelmora {
+
+using test::MainWindowFixture;
+
+class MainWindowCommandsTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void stayOnTopOffLeavesTheOtherWindowsOnTop() {
+    MainWindowFixture f;
+    MainWindow& w = f.Start();
+    w.actStayOnTop->trigger();
+    QVERIFY(w.StaysOnTop());
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(w.actStayOnTop->isChecked());
+    w.actStayOnTop->trigger();
+    QVERIFY(!w.StaysOnTop());
+    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(w.ProgressWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(w.ErrorLogWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+  }
+
+  void aLanguageChangeRelabelsTheListsAndKeepsTypedValues() {
+    MainWindowFixture f;
+    MainWindow& w = f.Start();
+    f.List("cbAviVideoBitrate")->setEditText(QStringLiteral("1500"));
+    f.List("cbAviVideoFPS")->setEditText(QStringLiteral("29.97"));
+    f.List("cbAudioChannels")->setCurrentIndex(0);
+    f.List("cbAviVideoCodec")->setCurrentIndex(vcCopy);
+    f.context->Strings.Main.Auto = "Automatisch";
+    f.context->Strings.Main.cbAviVideoCodec_Copy = "KOPIE";
+    f.context->Strings.Main.cbAfterConversion_CloseWindows = "Rechner aus";
+    w.SetLang();
+    QCOMPARE(f.List("cbAviVideoBitrate")->itemText(0), QStringLiteral("Automatisch"));
+    QCOMPARE(f.List("cbAviVideoBitrate")->currentText(), QStringLiteral("1500"));
+    QCOMPARE(f.List("cbAviVideoFPS")->currentText(), QStringLiteral("29.97"));
+    QCOMPARE(f.List("cbAviVideoAspect")->currentText(), QStringLiteral("Automatisch"));
+    QCOMPARE(w.Settings().Avi.VideoAspect, std::string("Automatisch"));
+    QCOMPARE(f.List("cbAudioChannels")->currentText(), QStringLiteral("Automatisch"));
+    QCOMPARE(f.List("cbAviVideoCodec")->currentText(), QStringLiteral("KOPIE"));
+    QCOMPARE(w.Settings().Avi.VideoCodec, int(vcCopy));
+    QCOMPARE(f.List("cbAfterConversion")->count(), 3);
+    QCOMPARE(f.List("cbAfterConversion")->itemText(2), QStringLiteral("Rechner aus"));
+  }
+
+  void theOutputFolderCommandsFollowTheRadioButton() {
+    MainWindowFixture f;
+    MainWindow& w = f.Start();
+    QVERIFY(!w.actBrowseOutDir->isEnabled());
+    f.Find<QRadioButton>("rbOutDir")->click();
+    QVERIFY(w.actBrowseOutDir->isEnabled());
+    const std::string chosen = f.dir.mkdir("out");
+    FileDialogs::setNextDirectory(QString::fromStdString(chosen));
+    w.actBrowseOutDir->trigger();
+    QCOMPARE(f.Find<QLineEdit>("edOutDir")->text().toStdString(), chosen);
+    FileDialogs::setNextDirectory(QString());  // cancelled: nothing changes
+    w.actBrowseOutDir->trigger();
+    QCOMPARE(f.Find<QLineEdit>("edOutDir")->text().toStdString(), chosen);
+    w.actExploreOutDir->trigger();
+    QCOMPARE(f.desktop->calls().back(), "open " + chosen);
+  }
+
+  void exploringARowWhoseFolderIsGoneWarns() {
+    MainWindowFixture f;
+    f.dir.write("zelmora.ini", "[MAIN]\r\nLeft=0\r\nFileAnalysis=None\r\n");
+    MainWindow& w = f.Start();
+    const std::string file = f.dir.write("gone/a.webm", "x");
+    FileDialogs::setNextFileNames({QString::fromStdString(file)});
+    QVERIFY(test::TriggerAction(w, "actAddFiles"));
+    w.Grid()->SelectRow(0);
+    QVERIFY(w.actExploreDirectory->isEnabled());
+    QVERIFY(w.actExploreDirectory->text().contains(QString::fromStdString(f.dir.file("gone"))));
+    w.actExploreDirectory->trigger();
+    QCOMPARE(f.desktop->calls().back(), "show " + file);
+    QVERIFY(RemoveTree(f.dir.file("gone")).ok());
+    w.actExploreDirectory->trigger();
+    const QStringList warnings = MessageBoxes::takeShownWarnings();
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings[0].endsWith(QStringLiteral("\" does not exists!")));
+  }
+
+  void theScriptExportWritesAShellScript() {
+    if (!test::FfmpegAvailable()) QSKIP("ffmpeg is not installed");
+    MainWindowFixture f;
+    f.dir.write("zelmora.ini", "[MAIN]\r\nLeft=0\r\nFileAnalysis=None\r\n");
+    MainWindow& w = f.Start();
+    FileDialogs::setNextFileNames({QString::fromStdString(f.dir.write("in.webm", "x"))});
+    QVERIFY(test::TriggerAction(w, "actAddFiles"));
+    const std::string script = f.dir.file("convert me.sh");
+    FileDialogs::setNextFileName(QString::fromStdString(script));
+    QVERIFY(test::TriggerAction(w, "actSaveBAT"));
+    QVERIFY(FileExists(script));
+    QVERIFY(ReadWholeFile(script).value().find("ffmpeg") != std::string::npos);
+    QVERIFY(!f.context->ConversionState.BatchFileMode);
+    QVERIFY(w.actSaveBAT->isEnabled());
+  }
+};
+
+ZELMORA_UI_TEST(MainWindowCommandsTest);
+
+}  // namespace zelmora
+
+#include "test_main_window_commands.moc"
