@@ -124,8 +124,12 @@ void MainWindow::UpdateInitialFolders(const std::string& folder) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // A run must end first: the run's own loop still holds the window.
+  // The run's own loop still works on the window: it is asked to stop,
+  // and the window closes once the run has ended (so SIGTERM still ends
+  // the program, after ffmpeg was told to quit).
   if (m_conversionRunning) {
+    m_closeAfterRun = true;
+    if (!m_context.ConversionState.AbortRequested) m_progress->actAbortExecute();
     event->ignore();
     return;
   }

@@ -210,7 +210,8 @@ private:
   std::vector<QPointer<QWidget>> m_companions;
   bool m_stayOnTop = false;
   bool m_conversionRunning = false;
-  bool m_addingFiles = false;  // run and probe commands wait meanwhile
+  bool m_closeAfterRun = false;  // a close came during the run
+  bool m_addingFiles = false;    // run and probe commands wait meanwhile
 
   // Starting folders and names of the dialogs.
   std::string m_batFileName;  // the batch dialog remembers the name

@@ -47,6 +47,7 @@ void MainWindow::RunConversion(const std::string& batchFile) {
     run.actConvert(job);
   else
     run.actSaveBAT(job, batchFile);
+  if (m_closeAfterRun && isVisible()) close();
 }
 
 void MainWindow::OnConvert() {

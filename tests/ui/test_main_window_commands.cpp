@@ -1,8 +1,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "base/files.h"
+#include "gui_run_harness.h"
 #include "main_window_fixture.h"
 #include "support/media_clips.h"
 #include "ui/form_errors.h"
@@ -88,6 +90,28 @@ private slots:
     const QStringList warnings = MessageBoxes::takeShownWarnings();
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings[0].endsWith(QStringLiteral("\" does not exists!")));
+  }
+
+  void closingDuringARunAbortsItAndClosesAfterwards() {
+    MainWindowFixture f;
+    const std::string ffmpeg = test::WriteFakeFfmpeg(f.dir, "sleep=8000 exit=0");
+    f.dir.write("zelmora.ini",
+                "[MAIN]\r\nLeft=0\r\nFileAnalysis=None\r\nffmpeg=" + ffmpeg + "\r\n");
+    MainWindow& w = f.Start();
+    w.show();
+    FileDialogs::setNextFileNames({QString::fromStdString(f.dir.write("in.webm", "x"))});
+    QVERIFY(test::TriggerAction(w, "actAddFiles"));
+    bool closedDuringRun = false;
+    QTimer::singleShot(1000, &w, [&] {
+      closedDuringRun = !w.close();  // refused while the run goes on
+    });
+    const auto started = std::chrono::steady_clock::now();
+    QVERIFY(test::TriggerAction(w, "actConvert"));
+    QVERIFY(closedDuringRun);
+    QVERIFY(std::chrono::steady_clock::now() - started < std::chrono::seconds(7));
+    QVERIFY(!w.isVisible());
+    QVERIFY(FileExists(f.ProgramFile("zelmora.ini")));
+    QVERIFY(w.FileList().Row(0).Status != f.context->Strings.Main.Done);
   }
 
   void theScriptExportWritesAShellScript() {
