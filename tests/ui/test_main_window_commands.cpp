@@ -33,6 +33,20 @@ private slots:
     QVERIFY(w.ErrorLogWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
   }
 
+  void theTrayCommandHidesAndRestoresWithItsCaption() {
+    MainWindowFixture f;
+    MainWindow& w = f.Start();
+    w.show();
+    w.InitControls();
+    QCOMPARE(w.actShowHideMainWindow->text(), QStringLiteral("Minimize to system tray"));
+    w.actShowHideMainWindow->trigger();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.actShowHideMainWindow->text(), QStringLiteral("Show main window"));
+    w.actShowHideMainWindow->trigger();
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.actShowHideMainWindow->text(), QStringLiteral("Minimize to system tray"));
+  }
+
   void aLanguageChangeRelabelsTheListsAndKeepsTypedValues() {
     MainWindowFixture f;
     MainWindow& w = f.Start();
