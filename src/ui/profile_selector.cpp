@@ -131,7 +131,7 @@ void GradientComboBox::SetItemLook(int index, const TItemLook& look) {
 }
 
 void GradientComboBox::paintEvent(QPaintEvent* event) {
-  if (isEditable() || currentIndex() < 0) {
+  if (isEditable() || currentIndex() < 0 || !isEnabled()) {
     QComboBox::paintEvent(event);
     return;
   }

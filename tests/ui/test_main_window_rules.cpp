@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 
 #include "base/files.h"
@@ -160,14 +161,24 @@ private slots:
     MainWindow& w = f.Start();
     const std::string clip = f.dir.file("clip one.webm");
     QCOMPARE(test::RunProgram({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
-                               "testsrc=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
-                               "sine=duration=1", "-c:v", "libvpx", "-c:a", "libvorbis",
+                               "testsrc=size=160x120:rate=25:duration=3", "-f", "lavfi", "-i",
+                               "sine=duration=3", "-c:v", "libvpx", "-c:a", "libvorbis",
                                "-shortest", clip}),
              0);
     FileDialogs::setNextFileNames({QString::fromStdString(clip)});
     QVERIFY(test::TriggerAction(w, "actAddFiles"));
     QCOMPARE(w.FileList().RowCount(), 1);
+    // ZELMORA_SCREENSHOT_DIR=... keeps pictures of the windows for a look.
+    const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+      w.show();
+      QTimer::singleShot(400, &w, [&] {
+        w.grab().save(shots + QStringLiteral("/main_converting.png"));
+        w.ProgressWindow()->grab().save(shots + QStringLiteral("/progress_converting.png"));
+      });
+    }
     QVERIFY(test::TriggerAction(w, "actConvert"));
+    if (!shots.isEmpty()) w.grab().save(shots + QStringLiteral("/main_done.png"));
     QCOMPARE(QString::fromStdString(w.FileList().Row(0).Status), QStringLiteral("Done"));
     QCOMPARE(w.ProgressWindow()->ProgressPosition(), 100);
     QVERIFY(FileExists(f.dir.file("clip one.avi")));
