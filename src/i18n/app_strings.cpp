@@ -20,22 +20,6 @@ static_assert(sizeof(TCheckUpdateModuleStrings) == 12 * sizeof(std::string));
 
 namespace {
 
-// Section and key names are ASCII; a name with other letters simply finds nothing.
-std::string AsciiUpper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
-std::string LookupName(std::string_view group, std::string_view key) {
-  std::string name = AsciiUpper(group);
-  name += '\n';  // cannot occur in a section name, so "A"+"BC" and "AB"+"C" differ
-  name += AsciiUpper(key);
-  return name;
-}
-
 std::vector<AppStringEntry> BuildTable() {
   std::vector<AppStringEntry> table;
   table.reserve(291);
@@ -48,7 +32,7 @@ const std::unordered_map<std::string, const AppStringEntry*>& LookupIndex() {
   static const auto index = [] {
     std::unordered_map<std::string, const AppStringEntry*> map;
     for (const AppStringEntry& entry : AppStringTable()) {
-      map.emplace(LookupName(entry.group, entry.key), &entry);
+      map.emplace(AppStringLookupName(entry.group, entry.key), &entry);
     }
     return map;
   }();
@@ -104,7 +88,7 @@ const std::vector<std::string_view>& AppStringGroups() {
 
 const AppStringEntry* FindAppStringEntry(std::string_view group, std::string_view key) {
   const auto& index = LookupIndex();
-  const auto it = index.find(LookupName(group, key));
+  const auto it = index.find(AppStringLookupName(group, key));
   return it == index.end() ? nullptr : it->second;
 }
 
@@ -120,6 +104,17 @@ std::string ExpandMessageText(std::string_view text, std::string_view arg1, std:
   const size_t afterArg1 = ReplaceFirstPlaceholder(s, 0, arg1);
   if (afterArg1 != std::string::npos) ReplaceFirstPlaceholder(s, afterArg1, arg2);
   return s;
+}
+
+std::string AppStringLookupName(std::string_view group, std::string_view key) {
+  std::string name(group);
+  name += '\n';
+  name += key;
+  // Names are ASCII; other letters simply match only themselves.
+  for (char& c : name) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return name;
 }
 
 }  // namespace zelmora

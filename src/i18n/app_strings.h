@@ -56,6 +56,9 @@ const std::vector<std::string_view>& AppStringGroups();
 // The entry of a section and key, both matched without regard to letter case;
 // nullptr when there is none.
 const AppStringEntry* FindAppStringEntry(std::string_view group, std::string_view key);
+// The look-up name of a section and key: both ASCII upper-cased, joined by a
+// line break (never part of a name), so "A"+"BC" and "AB"+"C" differ.
+std::string AppStringLookupName(std::string_view group, std::string_view key);
 
 // The field of a section and key (matched without regard to case); nullptr when
 // there is none.

@@ -10,23 +10,6 @@ namespace zelmora {
 
 namespace {
 
-// Section and key names of language files are ASCII; other letters are kept
-// as they are and simply match only themselves.
-std::string AsciiUpper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
-std::string LookupName(std::string_view section, std::string_view key) {
-  std::string name = AsciiUpper(section);
-  name += '\n';  // never part of a trimmed line, so "A"+"BC" and "AB"+"C" differ
-  name += AsciiUpper(key);
-  return name;
-}
-
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   std::u16string units;
   units.reserve(bytes.size() / 2);
@@ -84,17 +67,18 @@ void LanguageFile::Parse(std::string_view text) {
     if (!inSection || eq == std::string::npos) continue;
     const std::string key = Trim(std::string_view(line).substr(0, eq));
     if (key.empty()) continue;
-    m_values.emplace(LookupName(section, key), Trim(std::string_view(line).substr(eq + 1)));
+    m_values.emplace(AppStringLookupName(section, key),
+                     Trim(std::string_view(line).substr(eq + 1)));
   }
 }
 
 bool LanguageFile::HasKey(std::string_view section, std::string_view key) const {
-  return m_values.count(LookupName(section, key)) != 0;
+  return m_values.count(AppStringLookupName(section, key)) != 0;
 }
 
 std::string LanguageFile::Read(std::string_view section, std::string_view key,
                                std::string_view def) const {
-  const auto it = m_values.find(LookupName(section, key));
+  const auto it = m_values.find(AppStringLookupName(section, key));
   return it == m_values.end() ? std::string(def) : it->second;
 }
 
