@@ -102,25 +102,25 @@ std::string ResourceSection(const VersionSpec& v) {
 
 }  // namespace
 
-std::string BuildPe(const PeSpec& spec) {
+std::string BuildPe(const PeLayout& layout) {
   std::string b(PeOffset, '\0');
   b[0] = 'M';
   b[1] = 'Z';
   Put32(b, 60, PeOffset);
   b += std::string("PE\0\0", 4);
   const size_t fileHeader = b.size();
-  const bool plus = spec.Magic == 0x20B;
-  const uint32_t optionalSize = spec.Magic == 0x10B ? 224 : 240;
-  Put16(b, fileHeader, spec.Machine);
-  Put16(b, fileHeader + 2, spec.Version ? 1 : 0);
+  const bool plus = layout.Magic == 0x20B;
+  const uint32_t optionalSize = layout.Magic == 0x10B ? 224 : 240;
+  Put16(b, fileHeader, layout.Machine);
+  Put16(b, fileHeader + 2, layout.Version ? 1 : 0);
   Put16(b, fileHeader + 16, optionalSize);
-  Put16(b, fileHeader + 18, spec.Characteristics);
+  Put16(b, fileHeader + 18, layout.Characteristics);
   const size_t optional = fileHeader + 20;
   b.resize(optional + optionalSize, '\0');
-  Put16(b, optional, spec.Magic);
+  Put16(b, optional, layout.Magic);
   Put32(b, optional + (plus ? 108 : 92), 16);
-  if (!spec.Version) return b;
-  const std::string section = ResourceSection(*spec.Version);
+  if (!layout.Version) return b;
+  const std::string section = ResourceSection(*layout.Version);
   Put32(b, optional + (plus ? 112 : 96) + 16, SectionRva);
   Put32(b, optional + (plus ? 112 : 96) + 20, static_cast<uint32_t>(section.size()));
   const size_t header = b.size();

@@ -17,7 +17,7 @@ struct VersionSpec {
   std::string TableKey;
 };
 
-struct PeSpec {
+struct PeLayout {
   uint16_t Machine = 0x014C;
   uint16_t Magic = 0x10B;
   uint16_t Characteristics = 0x0002;
@@ -26,6 +26,6 @@ struct PeSpec {
 
 // The bytes of a small PE file: DOS header, "PE\0\0", file header, a full
 // optional header of the magic's size, and the resource section when asked.
-std::string BuildPe(const PeSpec& spec);
+std::string BuildPe(const PeLayout& layout);
 
 }  // namespace zelmora::test

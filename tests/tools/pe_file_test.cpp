@@ -11,12 +11,12 @@ namespace zelmora {
 namespace {
 
 using test::BuildPe;
-using test::PeSpec;
+using test::PeLayout;
 using test::VersionSpec;
 
 struct HeaderCase {
   const char* name;
-  PeSpec spec;
+  PeLayout layout;
   bool valid;
   int bits;
   const char* magic;
@@ -78,7 +78,7 @@ TEST(PeFile, DescribesTheHeadersOfBuiltFiles) {
   };
   test::TempDir dir;
   for (const HeaderCase& c : cases) {
-    const std::string path = dir.write("tool.exe", BuildPe(c.spec));
+    const std::string path = dir.write("tool.exe", BuildPe(c.layout));
     // From memory and read from disk as needed: the same result.
     for (uint32_t maxMemory : {TPeFile::DefaultMaxMemoryStreamSize, 0u}) {
       TPeFile pe = Examine(path, maxMemory);
@@ -86,7 +86,7 @@ TEST(PeFile, DescribesTheHeadersOfBuiltFiles) {
       EXPECT_EQ(pe.Bits(), c.bits) << c.name;
       EXPECT_EQ(pe.OptionalHeaderMagicStr(), c.magic) << c.name;
       EXPECT_EQ(pe.InfoStr(), c.info) << c.name;
-      EXPECT_EQ(pe.FileHeader().Machine, c.spec.Machine) << c.name;
+      EXPECT_EQ(pe.FileHeader().Machine, c.layout.Machine) << c.name;
       EXPECT_EQ(pe.OptionalHeader().size(), c.bits == 32 ? 224u : 240u) << c.name;
     }
   }
@@ -146,7 +146,7 @@ TEST(PeMachineName, KnowsTheTableAndNamesOtherValuesInDecimal) {
 
 struct VersionCase {
   const char* name;
-  VersionSpec spec;
+  VersionSpec layout;
   const char* product;
   const char* file;
   const char* description;
@@ -168,7 +168,7 @@ TEST(PeFile, ReadsTheVersionStringsOfTheFirstTranslation) {
   test::TempDir dir;
   for (const VersionCase& c : cases) {
     for (uint16_t magic : {uint16_t{0x10B}, uint16_t{0x20B}}) {
-      TPeFile pe = Examine(dir.write("v.dll", BuildPe({0x014C, magic, 0x2000, c.spec})));
+      TPeFile pe = Examine(dir.write("v.dll", BuildPe({0x014C, magic, 0x2000, c.layout})));
       ASSERT_TRUE(pe.VersionStrings()) << c.name;
       EXPECT_EQ(pe.VersionStrings()->ProductVersion, c.product) << c.name;
       EXPECT_EQ(pe.VersionStrings()->FileVersion, c.file) << c.name;

@@ -122,9 +122,9 @@ void Record(const char* file, int argc, char** argv) {
   }
 }
 
-void Progress(const char* spec) {
+void Progress(const char* arg) {
   int count = 0, ms = 0;
-  std::sscanf(spec, "%d,%d", &count, &ms);
+  std::sscanf(arg, "%d,%d", &count, &ms);
   for (int frame = 1; frame <= count; ++frame) {
     char line[200];
     std::snprintf(line, sizeof line,
