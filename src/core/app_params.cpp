@@ -68,7 +68,10 @@ void InitAppParams(TAppParams& params, const std::string& appDir, const std::str
   params.MediaInfoDll = JoinPath(JoinPath(params.ToolsDir, "MediaInfo"), MediaInfoToolFile);
   params.LangDir = JoinPath(dir, "lang");
   params.DataDir = JoinPath(dir, "data");
-  params.LastDir = dir;
+  // An installed program folder is not the user's to write in, so the file
+  // dialogs of an installed program start in the home folder instead.
+  const std::string home = GetEnvironmentVariable("HOME");
+  params.LastDir = params.Installed && DirectoryExists(home) ? NormalizeDir(home) : dir;
   params.IniName = JoinPath(params.ConfigDir, "zelmora.ini");
   params.FourccTagsFile = JoinPath(params.DataDir, "fourcc_video_tags.txt");
   params.AudioBitratesTxt =

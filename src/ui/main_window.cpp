@@ -69,7 +69,7 @@ void MainWindow::StartUp() {
   PrepareControls();
   SetDefaultParams(m_settings, m_context.DefaultVideoCodecIndex, m_context.Strings);
 
-  UpdateInitialFolders(m_options.AppDir);
+  UpdateInitialFolders(params.LastDir);
   PrepareProfiles(params, m_settings, m_context.Strings, m_context.DefaultVideoCodecIndex);
   setAcceptDrops(true);
 

@@ -73,6 +73,17 @@ TEST(InstalledMode, WrittenFilesMoveToTheConfigFolderAndShippedOnesStay) {
   }
 }
 
+TEST(InstalledMode, FileDialogsStartAtHomeNotInTheProgramFolder) {
+  test::TempDir home;
+  ScopedEnv homeVar("HOME", home.path().c_str());
+  TAppParams portable;
+  TAppParams installed;
+  InitAppParams(portable, "/opt/z", "");
+  InitAppParams(installed, "/opt/z", home.file(".config/zelmora"));
+  EXPECT_EQ(portable.LastDir, "/opt/z");
+  EXPECT_EQ(installed.LastDir, home.path());
+}
+
 TEST(InstalledMode, TheMarkerBesideTheProgramDecides) {
   test::TempDir root;
   const std::string appDir = root.mkdir("usr/lib/zelmora");
