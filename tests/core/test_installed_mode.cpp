@@ -7,32 +7,13 @@
 
 #include "core/app_params.h"
 #include "platform/config_home.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace zelmora {
 namespace {
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-  ScopedEnv(const char* name, const char* value) : m_name(name) {
-    if (const char* old = getenv(name)) m_old = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (m_old)
-      setenv(m_name, m_old->c_str(), 1);
-    else
-      unsetenv(m_name);
-  }
-
-private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
+using test::ScopedEnv;
 
 struct PathCase {
   const char* name;

@@ -9,6 +9,7 @@
 #include "platform/program_search.h"
 #include "platform/system_library.h"
 #include "platform/temp_dir.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace zelmora {
@@ -60,27 +61,7 @@ TEST(FindSystemLibrary, FindsTheCLibrary) {
   EXPECT_EQ(libc.front(), '/');
 }
 
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
-public:
-  ScopedEnv(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (m_old)
-      setenv(m_name, m_old->c_str(), 1);
-    else
-      unsetenv(m_name);
-  }
-
-private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
+using test::ScopedEnv;
 
 TEST(TempDir, FollowsTmpdirWithoutTrailingSeparator) {
   {
