@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick xdg-utils xdg-user-dirs dbus-bin
   fonts-dejavu-core
   desktop-file-utils appstream binutils groff-base
+  clang libclang-rt-14-dev
 )
 
 missing=()

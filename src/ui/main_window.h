@@ -35,8 +35,14 @@ class QToolButton;
 
 namespace zelmora {
 
+class FormAbout;
+class FormCheckUpdate;
+class FormCmdLine;
 class FormErrors;
+class FormFileInfo;
+class FormOptions;
 class FormProgress;
+class FormToolsInfo;
 class GuiConversionView;
 class SettingsPanel;
 
@@ -95,6 +101,12 @@ public:
   FileListView* Grid() const { return m_view; }
   FormProgress* ProgressWindow() const { return m_progress; }
   FormErrors* ErrorLogWindow() const { return m_errors; }
+  FormFileInfo* FileInfoWindow() const { return m_fileInfo; }
+  FormCmdLine* CmdLineWindow() const { return m_cmdLine; }
+  FormOptions* OptionsWindow() const { return m_optionsForm; }
+  FormAbout* AboutWindow() const { return m_about; }
+  FormToolsInfo* ToolsInfoWindow() const { return m_toolsInfo; }
+  FormCheckUpdate* CheckUpdateWindow() const { return m_checkUpdate; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -119,6 +131,19 @@ private:
   void SetConversionSettingsExpanded(bool expanded);
   void CreateGrid();
   void CreateWindows();
+  // Every window's texts after a language change.
+  void SetLangOfWindows();
+  // The file information and command-line preview windows
+  // (main_window_file_info.cpp).
+  void CreateFileInfoWindows();
+  void SetLangFileInfoWindows();
+  void FollowGridSelection();  // the grid's current row changed
+  // The options and about windows (main_window_options.cpp).
+  void CreateOptionWindows();
+  void SetLangOptionWindows();
+  // The tool information and update-check windows (main_window_tools.cpp).
+  void CreateToolWindows();
+  void SetLangToolWindows();
   void HandleDroppedNames(std::vector<std::string> names);
   void RunConversion(const std::string& batchFile);
   // Adding many files serves window events between files; meanwhile the
@@ -226,6 +251,12 @@ private:
   QWidget* m_grid = nullptr;  // the grid's widget
   FormProgress* m_progress = nullptr;
   FormErrors* m_errors = nullptr;
+  FormFileInfo* m_fileInfo = nullptr;
+  FormCmdLine* m_cmdLine = nullptr;
+  FormOptions* m_optionsForm = nullptr;
+  FormAbout* m_about = nullptr;
+  FormToolsInfo* m_toolsInfo = nullptr;
+  FormCheckUpdate* m_checkUpdate = nullptr;
   std::unique_ptr<GuiConversionView> m_conversionView;
   QWidget* m_bottomBar = nullptr;
   QLabel* m_lblIfOutputExists = nullptr;

@@ -45,6 +45,7 @@ void MainWindow::SetLang() {
   m_context.UpdatingControls = previous;
   m_fileList.CalcFooter();
   RefreshGrid();
+  SetLangOfWindows();
 }
 
 void MainWindow::SetActionCaptions() {

@@ -54,6 +54,7 @@ void MainWindow::CreateGrid() {
   connect(m_view, &FileListView::CurrentRowChanged, this, [this] {
     UpdateAudioTrackList();
     InitControls();
+    FollowGridSelection();
   });
   connect(m_view, &FileListView::UserChangedList, this, &MainWindow::InitControls);
   connect(m_view, &FileListView::FilesDropped, this,

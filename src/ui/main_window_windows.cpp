@@ -24,6 +24,9 @@ void MainWindow::CreateWindows() {
   m_errors->setObjectName(QStringLiteral("FormErrors"));
   AddCompanionWindow(m_progress);
   AddCompanionWindow(m_errors);
+  CreateFileInfoWindows();
+  CreateOptionWindows();
+  CreateToolWindows();
   GuiConversionCallbacks callbacks;
   callbacks.DisableAll = [this] { DisableAll(); };
   callbacks.EnableAll = [this] { EnableAll(); };
@@ -73,16 +76,13 @@ void MainWindow::OnShowHideFormErrors() {
   m_errors->ToggleVisible();
 }
 
-// The windows below belong to other parts of the program; until they
-// exist their commands do nothing.
-void MainWindow::OnShowOptions() {}
-void MainWindow::OnShowHideFileInfo() {
-  if (m_fileList.RowCount() > 0 && m_fileList.SelectedRows().empty()) m_view->SelectRow(0);
+void MainWindow::SetLangOfWindows() {
+  if (m_progress) m_progress->SetLang();
+  if (m_errors) m_errors->SetLang();
+  SetLangFileInfoWindows();
+  SetLangOptionWindows();
+  SetLangToolWindows();
 }
-void MainWindow::OnShowCmdLine() {}
-void MainWindow::OnToolsInfo() {}
-void MainWindow::OnCheckUpdate() {}
-void MainWindow::OnAbout() {}
 
 void MainWindow::RefreshGrid() {
   if (m_view) m_view->ListChanged();
