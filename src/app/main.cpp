@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "core/app_context.h"
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Zelmora"));
   // Lets Wayland compositors match the windows to zelmora.desktop and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("zelmora"));
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/zelmora-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
 
   zelmora::AppContext context;
   zelmora::MainWindowOptions options;

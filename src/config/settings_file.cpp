@@ -240,7 +240,7 @@ OutputOptions LoadCliSettings(const std::string& iniName, AppContext& context,
 
 std::string ReadUpdateUrl(const std::string& iniName) {
   IniDocument ini;
-  const std::string product = TSettingsRecord{}.UpdateUrl;
+  const std::string product = web::kUpdateEndpoint;
   return OpenIni(iniName, ini) ? UpdateUrlOf(ini, product) : product;
 }
 

@@ -80,6 +80,7 @@ std::string AppPathsReport(const std::string& appDir, const TAppParams& params) 
   text += ReportLine("LangDir", params.LangDir);
   text += ReportLine("DataDir", params.DataDir);
   text += ReportLine("ProfilesDir", params.ProfilesDir);
+  text += ReportLine("ConfigDir", params.ConfigDir);
   text += ReportLine("IniName", params.IniName);
   text += ReportLine("LastProfileFile", params.LastProfileFile);
   text += ReportLine("FourccTagsFile", params.FourccTagsFile);

@@ -35,10 +35,12 @@ expect LangDir "$root/usr/lib/zelmora/lang"
 expect IniName "$config/zelmora/zelmora.ini"
 expect ProfilesDir "$config/zelmora/profiles"
 expect AudioBitratesTxt "$config/zelmora/audio_bitrates.txt"
+expect ConfigDir "$config/zelmora/\\?"
 
 # Without the marker the same tree is a portable program again.
 rm "$root/usr/lib/zelmora/zelmora.installed"
 paths=$(HOME="$tmp/home" XDG_CONFIG_HOME="$config" "$root/usr/bin/zelmora-cli" paths)
 expect IniName "$root/usr/lib/zelmora/zelmora.ini"
+expect ConfigDir "$root/usr/lib/zelmora/\\?"
 [ -z "$(ls -A "$tmp/home")" ] || { echo "something was written to HOME"; status=1; }
 exit $status

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -126,6 +127,34 @@ private slots:
     QVERIFY(!w.isVisible());
     QVERIFY(FileExists(f.ProgramFile("zelmora.ini")));
     QVERIFY(w.FileList().Row(0).Status != f.context->Strings.Main.Done);
+  }
+
+  void abortThroughTheProgressWindowEndsTheRunAndRestoresTheWindow() {
+    MainWindowFixture f;
+    const std::string ffmpeg = test::WriteFakeFfmpeg(f.dir, "progress=3,50 sleep=20000");
+    f.dir.write("zelmora.ini",
+                "[MAIN]\r\nLeft=0\r\nFileAnalysis=None\r\nffmpeg=" + ffmpeg + "\r\n");
+    MainWindow& w = f.Start();
+    w.show();
+    FileDialogs::setNextFileNames({QString::fromStdString(f.dir.write("a.webm", "x")),
+                                   QString::fromStdString(f.dir.write("b.webm", "x"))});
+    QVERIFY(test::TriggerAction(w, "actAddFiles"));
+    bool disabledDuringRun = false;
+    QTimer::singleShot(800, &w, [&] {
+      disabledDuringRun = !w.actConvert->isEnabled() && !w.actAddFiles->isEnabled();
+      auto* abort = w.ProgressWindow()->findChild<QPushButton*>(QStringLiteral("btnAbort"));
+      QTest::mouseClick(abort, Qt::LeftButton);
+    });
+    const auto started = std::chrono::steady_clock::now();
+    QVERIFY(test::TriggerAction(w, "actConvert"));
+    QVERIFY(std::chrono::steady_clock::now() - started < std::chrono::seconds(4));
+    QVERIFY(disabledDuringRun);
+    QCOMPARE(w.FileList().Row(0).Status, std::string("Aborted"));
+    QCOMPARE(w.FileList().Row(1).Status, std::string("Ready"));
+    QVERIFY(w.isVisible());
+    QVERIFY(w.actConvert->isEnabled());
+    QVERIFY(w.actAddFiles->isEnabled());
+    QVERIFY(!f.context->ConversionState.AbortRequested);
   }
 
   void theScriptExportWritesAShellScript() {
