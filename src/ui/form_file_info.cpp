@@ -85,7 +85,7 @@ QWidget* FormFileInfo::CreateLinks() {
     desc->setObjectName(QString::fromLatin1(descName));
     link = new InfoValueLabel(strip);
     link->setObjectName(QString::fromLatin1(linkName));
-    link->SetLink(true);
+    link->MakeLink();
     grid->addWidget(desc, row, 0);
     grid->addWidget(link, row, 1);
     m_captions.push_back({desc, text});

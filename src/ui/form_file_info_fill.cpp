@@ -121,10 +121,8 @@ void FormFileInfo::FillDataStreams(const TVideoFileInfo& info) {
 
 void FormFileInfo::UpdateActions() {
   // A report needs a file to describe.
-  m_actCopyToClipboard->setEnabled(m_hasFile);
+  m_actCopyToClipboard->setEnabled(m_hasFile);  // the buttons follow their actions
   m_actSave->setEnabled(m_hasFile);
-  m_btnCopy->setEnabled(m_hasFile);
-  m_btnSave->setEnabled(m_hasFile);
 }
 
 InfoValueLabel* FormFileInfo::Value(const QString& key) const {

@@ -16,15 +16,14 @@ void InfoValueLabel::SetValue(const QString& value) {
   setToolTip(value);
 }
 
-void InfoValueLabel::SetLink(bool link) {
-  m_link = link;
+void InfoValueLabel::MakeLink() {
+  m_link = true;
   QFont linkFont = font();
-  linkFont.setUnderline(link);
+  linkFont.setUnderline(true);
   setFont(linkFont);
-  setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  setCursor(Qt::PointingHandCursor);
   QPalette colours = palette();
-  colours.setColor(QPalette::WindowText,
-                   link ? colours.color(QPalette::Link) : QPalette().color(QPalette::WindowText));
+  colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
   setPalette(colours);
 }
 

@@ -15,7 +15,7 @@ public:
   explicit InfoValueLabel(QWidget* parent = nullptr);
 
   void SetValue(const QString& value);
-  void SetLink(bool link);
+  void MakeLink();
   bool IsLink() const { return m_link; }
 
   QSize minimumSizeHint() const override;

@@ -223,7 +223,7 @@ private slots:
     QVERIFY(form->isVisible());
     QVERIFY(Shown(form, "lblFileName").isEmpty());
     QVERIFY(!form->CopyAction()->isEnabled());
-    QVERIFY(!form->SaveAction()->isEnabled());
+    QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("btnSave"))->isEnabled());
   }
 
   void setLangRelabelsAndKeepsTheShownFile() {
