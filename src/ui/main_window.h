@@ -138,6 +138,9 @@ private:
   void CreateFileInfoWindows();
   void SetLangFileInfoWindows();
   void FollowGridSelection();  // the grid's current row changed
+  bool MayProbe() const;       // no addition of files and no run going on
+  void ShowFileInfoOfCurrentRow();
+  void ShowCommandPreview();
   // The options and about windows (main_window_options.cpp).
   void CreateOptionWindows();
   void SetLangOptionWindows();
