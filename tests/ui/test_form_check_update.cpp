@@ -100,25 +100,14 @@ private slots:
     QCOMPARE(form.windowTitle(), QStringLiteral("Check for updates"));
     QCOMPARE(form.size(), QSize(FormCheckUpdate::DesignWidth, FormCheckUpdate::DesignHeight));
     QCOMPARE(form.minimumSize(), form.maximumSize());
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(0xE6, 0xE6, 0xE6));
-    QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(u.Find<QLabel>("lblUserVersionDesc")->text(), QStringLiteral("Your version:"));
     QCOMPARE(u.Find<QLabel>("lblUserVersion")->text(), QStringLiteral("1.5"));
-    QVERIFY(u.Find<QLabel>("lblUserVersion")->font().bold());
-    QCOMPARE(u.Find<QLabel>("lblLatestVersionDesc")->text(), QStringLiteral("The latest version:"));
-    QVERIFY(u.Latest().isEmpty());
-    QCOMPARE(u.Button("btnCheckNow")->text(), QStringLiteral("Check now"));
-    QCOMPARE(u.Button("btnGoToDownloadPage")->text(), QStringLiteral("Download..."));
     QCOMPARE(u.Button("btnGoToDownloadPage")->toolTip(),
              QStringLiteral("Go to the download page..."));
-    QCOMPARE(u.Button("btnClose")->text(), QStringLiteral("Close"));
     QCOMPARE(form.State(), TUpdateCheckState::ucCleared);
     QVERIFY(u.Pane().isEmpty());
-    QVERIFY(form.Pane()->isReadOnly());
     QCOMPARE(u.Background(), SystemBackground());
     QVERIFY(!u.Download());
     QVERIFY(u.CheckNow());
-    QCOMPARE(form.CheckTimer()->interval(), 1000);
     QVERIFY(form.CheckTimer()->isSingleShot());
     QVERIFY(!form.CheckTimer()->isActive());
   }
@@ -179,12 +168,8 @@ private slots:
     QCOMPARE(u.Download(), download);
     QVERIFY(u.CheckNow());
     QVERIFY(server.LastRequest().find("GET /update/ver.ini ") == 0);
-    const char* shot = QTest::currentDataTag();
-    if (state == int(TUpdateCheckState::ucUpToDate)) shot = "update_up_to_date.png";
-    if (state == int(TUpdateCheckState::ucUpdateAvailable)) shot = "update_available.png";
-    if (state == int(TUpdateCheckState::ucNoVersionInfo)) shot = "update_no_version_info.png";
-    if (state == int(TUpdateCheckState::ucServerVersionOlder)) shot = "update_server_older.png";
-    SaveShot(*u.form, shot);
+    const QByteArray shot = "update_" + QByteArray::number(state) + ".png";
+    SaveShot(*u.form, shot.constData());
   }
 
   void noServerGivesConnectionFailedAndCheckNowAgain() {
