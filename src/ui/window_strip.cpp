@@ -1,0 +1,19 @@
+#include "ui/window_strip.h"
+
+#include <QFrame>
+
+namespace zelmora {
+
+QFrame* MakeWindowStrip(QWidget* parent, const char* name) {
+  auto* strip = new QFrame(parent);
+  strip->setObjectName(QLatin1String(name));
+  strip->setFrameShape(QFrame::NoFrame);
+  strip->setAutoFillBackground(true);
+  strip->setStyleSheet(
+      QStringLiteral("QFrame#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                     "stop:0 #F7F7F7, stop:1 #E9E9E9); border-top: 1px solid #C8C8C8; }")
+          .arg(QLatin1String(name)));
+  return strip;
+}
+
+}  // namespace zelmora

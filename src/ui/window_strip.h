@@ -1,0 +1,13 @@
+#pragma once
+
+class QFrame;
+class QWidget;
+
+namespace zelmora {
+
+// A button strip with the look of the main window's top strip: a light
+// panel set off from the pane above it by a thin line. name is its
+// objectName ("pnBottom").
+QFrame* MakeWindowStrip(QWidget* parent, const char* name);
+
+}  // namespace zelmora
