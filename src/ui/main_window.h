@@ -159,6 +159,7 @@ private:
     add();
     m_addingFiles = false;
     InitControls();
+    FollowGridSelection();  // the open windows catch up with the current row
   }
 
   // Actions and menus (main_window_actions.cpp).
