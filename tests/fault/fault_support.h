@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/files.h"
 #include "support/temp_dir.h"
@@ -60,16 +62,20 @@ private:
   bool m_mounted = false;
 };
 
-// A folder this process cannot write to: a read-only tmpfs when mounting
-// works, else (not root) a folder without write permission. Empty path when
-// neither is possible.
+// A folder this process cannot write to, holding the given files (name,
+// content): a read-only tmpfs when mounting works, else (not root) a folder
+// without write permission. Empty path when neither is possible.
 class ReadOnlyFolder {
 public:
-  explicit ReadOnlyFolder(const TempDir& dir) : m_mount(dir, "size=1m") {
+  using Files = std::vector<std::pair<std::string, std::string>>;
+  explicit ReadOnlyFolder(const TempDir& dir, const Files& files = {})
+      : m_mount(dir, "size=1m") {
+    std::string folder = m_mount.ok() ? m_mount.path() : dir.mkdir("read-only");
+    for (const auto& [name, content] : files) (void)WriteFileAtomic(folder + "/" + name, content);
     if (m_mount.ok()) {
-      if (m_mount.MakeReadOnly()) m_path = m_mount.path();
+      if (m_mount.MakeReadOnly()) m_path = folder;
     } else if (geteuid() != 0) {
-      m_path = dir.mkdir("read-only");
+      m_path = folder;
       chmod(m_path.c_str(), 0555);
     }
   }
