@@ -10,9 +10,11 @@
 #include "base/text.h"
 #include "config/profile_file.h"
 #include "config/settings_file.h"
+#include "core/test_conversion_support.h"
 #include "fault/fault_support.h"
 #include "i18n/app_strings.h"
 #include "i18n/language_file.h"
+#include "platform/run_program.h"
 
 namespace zelmora {
 namespace {
@@ -134,6 +136,37 @@ TEST(DamagedFiles, LanguageFile) {
     EXPECT_EQ(strings.Main.Converting,
               copy.keepsTheValue ? "Umwandeln läuft" : TAppStrings().Main.Converting);
     EXPECT_FALSE(strings.Main.Done.empty());
+  }
+}
+
+// A list file given to zelmora-cli that is damaged: what it still names is
+// converted; one that names nothing usable says so instead of ending
+// without a word.
+TEST(DamagedFiles, ListFileOfTheCommandLine) {
+  const std::string program = ZELMORA_BINARY_DIR "/bin/zelmora-cli";
+  if (!FileExists(program)) GTEST_SKIP() << program << " is not built";
+  TempDir dir;
+  test::FakeFfmpeg ffmpeg(dir);
+  const std::string first = dir.write("first clip.webm", "x");
+  const std::string second = dir.write("second clip.webm", "x");
+  const std::string good = first + "\r\n" + second + "\r\n";
+  for (const Damaged& copy : DamagedCopies(good)) {
+    if (copy.name == "50 MB large") continue;  // a list is read line by line like any other
+    SCOPED_TRACE(copy.name);
+    const std::string list = dir.write("damaged.lst", copy.bytes);
+    std::string output;
+    Result<int> rc = RunProgramAndWait(
+        {"/bin/sh", "-c", "PATH='" + dir.file("fake-bin") + "':\"$PATH\" exec \"$0\" \"$@\" 2>&1",
+         program, "convert", "--no-wait", "--list", list},
+        &output);
+    ASSERT_TRUE(rc.ok());
+    const bool named = copy.keepsTheValue;
+    EXPECT_EQ(rc.value(), named ? 0 : 1) << output;
+    EXPECT_EQ(output.find("names no video file that exists") == std::string::npos, named)
+        << output;
+    EXPECT_EQ(FileExists(dir.file("first clip.avi")), named) << output;
+    EXPECT_FALSE(FileExists(dir.file("second clip.avi"))) << output;
+    (void)RemoveFile(dir.file("first clip.avi"));
   }
 }
 
