@@ -3,6 +3,7 @@
 // output, and an abort never waits longer than the grace time allows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 #include "base/files.h"
@@ -76,17 +77,27 @@ TEST(EncoderFaults, AnEncoderKilledFromOutsideCountsAsAFailure) {
             h.view.calls.end());
 }
 
-// Presses Abort once, while the first file is being encoded, and returns
-// how long the run went on after that.
-test::FaultClock::duration AbortTheFirstFile(ConversionHarness& h, TConversionOutcome& outcome) {
-  test::FaultClock::time_point pressed{};
+// Presses Abort once, while ffmpeg runs for the first file (encoding, or
+// any run of it with `duringAnalysis`), and checks that
+// the window is served all the while (no gap longer than the pause after
+// the last "q"). Returns how long the run went on after the press.
+test::FaultClock::duration AbortTheFirstFile(ConversionHarness& h, TConversionOutcome& outcome,
+                                             bool duringAnalysis = false) {
+  test::FaultClock::time_point pressed{}, lastPump{};
+  test::FaultClock::duration longestGap{};
   h.view.onEvents = [&] {
-    if (h.runner.IsRunning() && !h.context.ConversionState.AbortRequested) {
-      pressed = test::FaultClock::now();
+    const auto now = test::FaultClock::now();
+    if (lastPump != test::FaultClock::time_point{}) longestGap = std::max(longestGap, now - lastPump);
+    lastPump = now;
+    const bool encoding = h.context.ConversionState.Pass > 0;
+    if (h.runner.IsRunning() && (encoding || duringAnalysis) &&
+        !h.context.ConversionState.AbortRequested) {
+      pressed = now;
       h.abort.Abort();
     }
   };
   outcome = h.Convert();
+  EXPECT_LT(longestGap, AbortController::KillDelay + 300ms) << "the window went unserved";
   return test::FaultClock::now() - pressed;
 }
 
@@ -121,6 +132,28 @@ TEST(EncoderFaults, AnEncoderBehindAWrapperScriptIsKilledToo) {
   EXPECT_TRUE(outcome.ForcedAbort);
   EXPECT_LT(took, AbortLimit);
   EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Aborted"}));
+}
+
+// A probe that hangs (a file on a stalled network share): Abort works
+// during the analysis as during the encoding, and the window is served.
+TEST(EncoderFaults, AProbeThatHangsCanBeAborted) {
+  TempDir dir;
+  FakeFfmpeg ffmpeg(dir, "");
+  // The stand-in hangs on the probe ("-i FILE") alone.
+  const std::string probeHangs = test::WriteScript(
+      dir, "probe-hangs/ffmpeg",
+      "[ \"$1\" = -i ] && exec '" + FakeEncoder + "' ignore-q silent\nexec '" + ffmpeg.path +
+          "' \"$@\"");
+  ConversionHarness h(probeHangs);
+  for (const std::string& file : MakeInputs(dir, 2)) h.rows.Add(file);
+
+  TConversionOutcome outcome;
+  auto took = AbortTheFirstFile(h, outcome, true);
+
+  EXPECT_TRUE(outcome.ForcedAbort);
+  EXPECT_LT(took, AbortLimit);
+  EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Aborted", "Ready"}));
+  EXPECT_TRUE(ffmpeg.EncodeCalls().empty()) << "nothing is encoded after the abort";
 }
 
 // The command line's run: a termination signal while the encoder ignores
