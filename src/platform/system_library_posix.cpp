@@ -64,7 +64,8 @@ bool HeadersFitTheFile(int fd, off_t fileSize) {
       header.e_type != ET_DYN || header.e_phentsize != sizeof(ElfW(Phdr)))
     return false;
   const auto size = static_cast<uint64_t>(fileSize);
-  if (header.e_phoff > size || header.e_phnum * uint64_t{sizeof(ElfW(Phdr))} > size - header.e_phoff)
+  if (header.e_phoff > size ||
+      header.e_phnum * uint64_t{sizeof(ElfW(Phdr))} > size - header.e_phoff)
     return false;
   for (unsigned i = 0; i < header.e_phnum; ++i) {
     ElfW(Phdr) segment;
@@ -84,7 +85,8 @@ bool IsLoadableSharedObject(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info;
-  const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && HeadersFitTheFile(fd, info.st_size);
+  const bool ok =
+      fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && HeadersFitTheFile(fd, info.st_size);
   close(fd);
   return ok;
 }

@@ -162,8 +162,7 @@ TEST(DamagedFiles, ListFileOfTheCommandLine) {
     ASSERT_TRUE(rc.ok());
     const bool named = copy.keepsTheValue;
     EXPECT_EQ(rc.value(), named ? 0 : 1) << output;
-    EXPECT_EQ(output.find("names no video file that exists") == std::string::npos, named)
-        << output;
+    EXPECT_EQ(output.find("names no video file that exists") == std::string::npos, named) << output;
     EXPECT_EQ(FileExists(dir.file("first clip.avi")), named) << output;
     EXPECT_FALSE(FileExists(dir.file("second clip.avi"))) << output;
     (void)RemoveFile(dir.file("first clip.avi"));

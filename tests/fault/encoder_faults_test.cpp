@@ -37,11 +37,10 @@ TEST(EncoderFaults, ACrashMidFileIsRecordedAndTheRunGoesOn) {
   TempDir dir;
   // The first file crashes after a few progress lines, having opened its
   // output; the second writes some output and then crashes; the third works.
-  FakeFfmpeg ffmpeg(dir,
-                    "[[ \"$last\" == *clip1.avi ]] && { : > \"$last\"; exec '" + FakeEncoder +
-                        "' progress=3,10 signal=11; }\n"
-                        "[[ \"$last\" == *clip2.avi ]] && exec '" +
-                        FakeEncoder + "' progress=2,10 \"write=4096,$last\" signal=11");
+  FakeFfmpeg ffmpeg(dir, "[[ \"$last\" == *clip1.avi ]] && { : > \"$last\"; exec '" + FakeEncoder +
+                             "' progress=3,10 signal=11; }\n"
+                             "[[ \"$last\" == *clip2.avi ]] && exec '" +
+                             FakeEncoder + "' progress=2,10 \"write=4096,$last\" signal=11");
   ConversionHarness h(ffmpeg.path);
   for (const std::string& file : MakeInputs(dir, 3)) h.rows.Add(file);
 
@@ -49,8 +48,7 @@ TEST(EncoderFaults, ACrashMidFileIsRecordedAndTheRunGoesOn) {
 
   EXPECT_TRUE(outcome.ReachedEnd);
   EXPECT_EQ(outcome.ErrorCount, 2);
-  EXPECT_EQ(h.rows.Statuses(),
-            (std::vector<std::string>{"Error (139)", "Error (139)", "Done"}));
+  EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Error (139)", "Error (139)", "Done"}));
   EXPECT_EQ(h.rows.rows[0].colour, h.context.AppParams.ColorError);
   EXPECT_FALSE(FileExists(dir.file("in/clip1.avi"))) << "no empty output is left";
   EXPECT_EQ(GetFileSize(dir.file("in/clip2.avi")), 4096);
@@ -87,7 +85,8 @@ test::FaultClock::duration AbortTheFirstFile(ConversionHarness& h, TConversionOu
   test::FaultClock::duration longestGap{};
   h.view.onEvents = [&] {
     const auto now = test::FaultClock::now();
-    if (lastPump != test::FaultClock::time_point{}) longestGap = std::max(longestGap, now - lastPump);
+    if (lastPump != test::FaultClock::time_point{})
+      longestGap = std::max(longestGap, now - lastPump);
     lastPump = now;
     const bool encoding = h.context.ConversionState.Pass > 0;
     if (h.runner.IsRunning() && (encoding || duringAnalysis) &&
@@ -140,10 +139,10 @@ TEST(EncoderFaults, AProbeThatHangsCanBeAborted) {
   TempDir dir;
   FakeFfmpeg ffmpeg(dir, "");
   // The stand-in hangs on the probe ("-i FILE") alone.
-  const std::string probeHangs = test::WriteScript(
-      dir, "probe-hangs/ffmpeg",
-      "[ \"$1\" = -i ] && exec '" + FakeEncoder + "' ignore-q silent\nexec '" + ffmpeg.path +
-          "' \"$@\"");
+  const std::string probeHangs =
+      test::WriteScript(dir, "probe-hangs/ffmpeg",
+                        "[ \"$1\" = -i ] && exec '" + FakeEncoder + "' ignore-q silent\nexec '" +
+                            ffmpeg.path + "' \"$@\"");
   ConversionHarness h(probeHangs);
   for (const std::string& file : MakeInputs(dir, 2)) h.rows.Add(file);
 

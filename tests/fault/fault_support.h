@@ -39,8 +39,7 @@ inline std::string WriteScript(const TempDir& dir, const std::string& name,
 // whether it worked, so a test can take another way or skip.
 class TmpfsMount {
 public:
-  explicit TmpfsMount(const TempDir& dir, const std::string& options)
-      : m_path(dir.mkdir("mnt")) {
+  explicit TmpfsMount(const TempDir& dir, const std::string& options) : m_path(dir.mkdir("mnt")) {
     m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, options.c_str()) == 0;
   }
   ~TmpfsMount() {
@@ -68,8 +67,7 @@ private:
 class ReadOnlyFolder {
 public:
   using Files = std::vector<std::pair<std::string, std::string>>;
-  explicit ReadOnlyFolder(const TempDir& dir, const Files& files = {})
-      : m_mount(dir, "size=1m") {
+  explicit ReadOnlyFolder(const TempDir& dir, const Files& files = {}) : m_mount(dir, "size=1m") {
     std::string folder = m_mount.ok() ? m_mount.path() : dir.mkdir("read-only");
     for (const auto& [name, content] : files) (void)WriteFileAtomic(folder + "/" + name, content);
     if (m_mount.ok()) {

@@ -100,7 +100,8 @@ TEST(NastyFileNames, AddAnalyseConvertExportAndListEndToEnd) {
     EXPECT_GT(GetFileSize(JoinPath(in, ChangeFileExt(name, ".avi"))), 0) << name;
 
   // Exported and run: the script makes the same outputs again.
-  for (const std::string& name : NastyNames) (void)RemoveFile(JoinPath(in, ChangeFileExt(name, ".avi")));
+  for (const std::string& name : NastyNames)
+    (void)RemoveFile(JoinPath(in, ChangeFileExt(name, ".avi")));
   const std::string script = dir.file("convert all.sh");
   TConversionOutcome exported = h.run.actSaveBAT({h.settings, h.options, h.resolutions}, script);
   ASSERT_TRUE(exported.ReachedEnd);

@@ -93,7 +93,10 @@ TEST(MissingEncoder, AnEncoderThatCannotBeStartedFailsEveryRowWithTheReason) {
   TempDir dir;
   const std::string notRunnable = dir.write("plain/ffmpeg", "just text\n");
   const std::string garbage = test::WriteScript(dir, "garbage/ffmpeg", "");
-  ASSERT_TRUE(WriteFileAtomic(garbage, std::string("\x7f" "ELF\x02\x01\x01 garbage", 16)).ok());
+  ASSERT_TRUE(WriteFileAtomic(garbage, std::string("\x7f"
+                                                   "ELF\x02\x01\x01 garbage",
+                                                   16))
+                  .ok());
   chmod(garbage.c_str(), 0755);
   for (const std::string& ffmpeg : {notRunnable, garbage}) {
     SCOPED_TRACE(ffmpeg);

@@ -92,8 +92,8 @@ TEST_F(OutputFaults, AFullDiskIsAnErrorNotASuccess) {
   std::string wrapper;
   std::string out = disk.path();
   if (!disk.ok()) {
-    wrapper = test::WriteScript(dir, "limited-ffmpeg", "ulimit -f 8\nexec '" +
-                                                           test::FfmpegPath() + "' \"$@\"");
+    wrapper = test::WriteScript(dir, "limited-ffmpeg",
+                                "ulimit -f 8\nexec '" + test::FfmpegPath() + "' \"$@\"");
     out = dir.mkdir("out");
   }
   ConversionHarness& run = Harness(out, wrapper);

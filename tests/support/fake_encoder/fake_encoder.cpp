@@ -259,7 +259,8 @@ int RunAsFfmpeg(const char* commands, int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const char* asFfmpeg = std::getenv("ZELMORA_FAKE_ENCODER_COMMANDS");
-  if (asFfmpeg != nullptr && argc > 1 && argv[1][0] == '-') return RunAsFfmpeg(asFfmpeg, argc, argv);
+  if (asFfmpeg != nullptr && argc > 1 && argv[1][0] == '-')
+    return RunAsFfmpeg(asFfmpeg, argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (!Command(argv[i], argc, argv)) {
       WriteAll(2, std::string("fake_encoder: unknown command ") + argv[i] + "\n");
