@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "base/files.h"
+#include "config/settings_file.h"
 #include "core/test_conversion_support.h"
 #include "fault/fault_support.h"
+#include "filelist/file_list_fixture.h"
+#include "filelist/list_file.h"
 #include "support/media_clips.h"
 
 namespace zelmora {
@@ -110,6 +113,59 @@ TEST_F(OutputFaults, AFullDiskIsAnErrorNotASuccess) {
         << run.view.errorLog.Text();
   }
   ExpectInputsUntouched();
+}
+
+}  // namespace
+}  // namespace zelmora
+
+namespace zelmora {
+namespace {
+
+// The program's own files on a disk that is full: the settings, a list and
+// an exported script each fail (the last two with a message), and every
+// file written before survives whole, with no temporary file left over.
+TEST(FullDisk, SavingTheProgramsFilesKeepsThePreviousOnes) {
+  TempDir dir;
+  test::TmpfsMount disk(dir, "size=16k");
+  if (!disk.ok()) GTEST_SKIP() << "cannot mount a small file system here";
+  const std::string ini = disk.path() + "/Zelmora.ini";
+  const std::string listFile = disk.path() + "/list.lst";
+  const std::string script = disk.path() + "/convert.sh";
+  for (const std::string& file : {ini, listFile, script})
+    ASSERT_TRUE(WriteFileAtomic(file, "previous\n").ok());
+  // Fill what is left of the disk.
+  std::string filler(4096, 'f');
+  for (int i = 0; WriteFileAtomic(disk.path() + "/filler" + std::to_string(i), filler).ok(); ++i) {
+  }
+  (void)WriteFileAtomic(disk.path() + "/filler-last", std::string(1024, 'f'));
+
+  AppContext context;
+  InitAppParams(context.AppParams, disk.path(), disk.path());
+  SaveSettingsToIni(ini, context, TSettingsRecord{});
+  TAppParams params;
+  TAppStrings strings;
+  NullFileAnalyzer analyzer;
+  test::RecordingListEvents events;
+  FileListModel list{params, strings, analyzer, events};
+  for (int i = 0; i < 300; ++i)
+    ASSERT_TRUE(
+        list.AddToList(dir.write("in/clip number " + std::to_string(i) + ".webm", "x"), true));
+  Result<int> listSaved = SaveFileList(list, listFile);
+  FakeFfmpeg ffmpeg(dir);
+  ConversionHarness h(ffmpeg.path);
+  for (int i = 0; i < 100; ++i)
+    h.rows.Add(dir.file("in/clip number " + std::to_string(i) + ".webm"));
+  TConversionOutcome exported = h.SaveBAT(script);
+
+  EXPECT_FALSE(listSaved.ok());
+  EXPECT_TRUE(exported.BatchWriteError.has_value());
+  EXPECT_EQ(h.view.warnings.size(), 1u);
+  for (const std::string& file : {ini, listFile, script})
+    EXPECT_EQ(ReadWholeFile(file).value(), "previous\n") << file;
+  for (const std::string& name : ListFiles(disk.path()))
+    EXPECT_TRUE(name.rfind("filler", 0) == 0 || name == "Zelmora.ini" || name == "list.lst" ||
+                name == "convert.sh")
+        << "left over: " << name;
 }
 
 }  // namespace
