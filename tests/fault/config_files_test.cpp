@@ -2,9 +2,14 @@
 // without a byte-order mark or 50 MB large: each is read without a crash,
 // keeps whatever it still holds, and is never changed by being read. A
 // settings folder that cannot be written leaves the previous files whole.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -12,6 +17,8 @@
 #include "config/settings_file.h"
 #include "core/test_conversion_support.h"
 #include "fault/fault_support.h"
+#include "filelist/file_list_fixture.h"
+#include "filelist/list_file.h"
 #include "i18n/app_strings.h"
 #include "i18n/language_file.h"
 #include "platform/run_program.h"
@@ -167,6 +174,51 @@ TEST(DamagedFiles, ListFileOfTheCommandLine) {
     EXPECT_FALSE(FileExists(dir.file("second clip.avi"))) << output;
     (void)RemoveFile(dir.file("first clip.avi"));
   }
+}
+
+// Named pipes where the program expects its files: each is refused at once
+// (a pipe nobody writes to would keep the reader waiting for ever). Should
+// a read wait all the same, a writer comes by after a few seconds, so the
+// test fails instead of hanging.
+TEST(DamagedFiles, NamedPipesInsteadOfFilesAreRefusedAtOnce) {
+  TempDir dir;
+  AppContext context;
+  InitAppParams(context.AppParams, dir.path());
+  const std::string ini = context.AppParams.IniName;
+  const std::vector<std::string> pipes = {ini, dir.file("list.lst"), dir.file("profile.ini"),
+                                          dir.file("Deutsch.ini")};
+  for (const std::string& pipe : pipes) ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0) << pipe;
+  std::atomic<bool> done = false;
+  std::thread rescuer([&] {
+    for (int i = 0; i < 40 && !done; ++i) std::this_thread::sleep_for(100ms);
+    for (const std::string& pipe : pipes) {
+      int fd = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) close(fd);
+    }
+  });
+  auto start = test::FaultClock::now();
+
+  TSettingsRecord settings;
+  (void)LoadSettingsFromIni(ini, context, settings, {1920, 1080}, {});
+  TAppParams params;
+  NullFileAnalyzer analyzer;
+  test::RecordingListEvents events;
+  FileListModel list{params, context.Strings, analyzer, events};
+  Status listLoaded = LoadFileList(list, pipes[1]);
+  EncoderSettings encoder;
+  SetDefaultParams(encoder, vcXvid, context.Strings);
+  const bool profileLoaded = LoadProfile(pipes[2], encoder, context.Strings, vcXvid);
+  TAppStrings strings;
+  const bool languageLoaded = LoadFromFile(strings, pipes[3]);
+
+  done = true;
+  rescuer.join();
+  EXPECT_LT(test::FaultClock::now() - start, 2s) << "a read waited on a pipe";
+  ASSERT_FALSE(listLoaded.ok());
+  EXPECT_NE(listLoaded.error().message.find("not a regular file"), std::string::npos);
+  EXPECT_FALSE(profileLoaded);
+  EXPECT_FALSE(languageLoaded);
+  EXPECT_EQ(settings.Width, TSettingsRecord().Width);
 }
 
 // A settings folder that cannot be written: saving says nothing and the
