@@ -117,20 +117,27 @@ TEST(EncoderFaults, AnEncoderIgnoringQIsKilledWithinTheGraceTime) {
   EXPECT_FALSE(h.runner.IsRunning());
 }
 
-// ffmpeg reached through a wrapper script (the script execs it, so the
-// process that runs is not the configured file): the kill must still find it.
+// ffmpeg reached through wrapper scripts, so the process that runs is not
+// the configured file: one script execs the encoder, the other starts it as
+// its own child and waits. The kill must reach the encoder either way.
 TEST(EncoderFaults, AnEncoderBehindAWrapperScriptIsKilledToo) {
   TempDir dir;
-  FakeFfmpeg ffmpeg(dir, "exec '" + FakeEncoder + "' ignore-q progress=1,0 silent");
-  ConversionHarness h(ffmpeg.path);
-  h.rows.Add(MakeInputs(dir, 1)[0]);
+  FakeFfmpeg ffmpeg(dir, "'" + FakeEncoder + "' ignore-q progress=1,0 silent; exit $?");
+  const std::string execs = test::WriteScript(
+      dir, "exec-wrapper/ffmpeg",
+      "[ $# -le 2 ] && exit 0\nexec '" + FakeEncoder + "' ignore-q progress=1,0 silent");
+  for (const std::string& wrapper : {ffmpeg.path, execs}) {
+    SCOPED_TRACE(wrapper);
+    ConversionHarness h(wrapper);
+    h.rows.Add(MakeInputs(dir, 1)[0]);
 
-  TConversionOutcome outcome;
-  auto took = AbortTheFirstFile(h, outcome);
+    TConversionOutcome outcome;
+    auto took = AbortTheFirstFile(h, outcome);
 
-  EXPECT_TRUE(outcome.ForcedAbort);
-  EXPECT_LT(took, AbortLimit);
-  EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Aborted"}));
+    EXPECT_TRUE(outcome.ForcedAbort);
+    EXPECT_LT(took, AbortLimit);
+    EXPECT_EQ(h.rows.Statuses(), (std::vector<std::string>{"Aborted"}));
+  }
 }
 
 // A probe that hangs (a file on a stalled network share): Abort works
