@@ -104,8 +104,12 @@ int64_t GetFileSize(const std::string& path) {
 }
 
 Result<std::string> ReadWholeFile(const std::string& path) {
-  FdGuard fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opening a named pipe for reading waits for a writer unless it is non-blocking.
+  FdGuard fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return ErrnoError("Cannot open " + path);
+  struct stat info {};
+  if (fstat(fd.get(), &info) != 0) return ErrnoError("Cannot read " + path);
+  if (!S_ISREG(info.st_mode)) return Error{EINVAL, "Cannot read " + path + ": not a regular file"};
   std::string content;
   char buf[65536];
   while (true) {

@@ -14,6 +14,9 @@ bool DirectoryExists(const std::string& path);  // a directory (or link to one)
 // Size in bytes, or -1 when it cannot be read.
 int64_t GetFileSize(const std::string& path);
 
+// The bytes of a regular file. Anything else is an error without being
+// read: a named pipe or a device named where a file is expected would keep
+// the reader waiting forever.
 Result<std::string> ReadWholeFile(const std::string& path);
 // Writes to a temporary file in the same folder, then renames it into place,
 // so the previous file survives a failed or interrupted write.

@@ -70,12 +70,17 @@ int CollectCliInputs(const TCliConversionArgs& args, std::vector<std::string>& f
   for (const TCliInput& input : args.Inputs) {
     const std::string path = ExpandFileName(input.Path);
     if (input.IsListFile) {
+      const size_t before = files.size();
       Status read = ReadListFile(path, files);
       if (!read) {
         err << CliMessage("cannot read the list file '" + input.Path +
                           "': " + read.error().message);
         return 2;
       }
+      // A damaged or foreign file reads as a list of nothing; say so rather
+      // than end without a word.
+      if (files.size() == before)
+        err << CliMessage("the list file '" + input.Path + "' names no video file that exists");
     } else if (!FileExists(path)) {
       err << CliMessage("'" + input.Path + "' is not a file that can be read");
       return 2;

@@ -14,6 +14,44 @@
 
 namespace zelmora {
 
+namespace {
+
+// The analysis runs ffmpeg too (the probe), which can take long or hang on
+// an odd file. Meanwhile the windows are served and
+// Abort works as during the encoding: "q" first, the kill after the grace time.
+class AnalysisObserver : public ConsoleRunObserver {
+public:
+  AnalysisObserver(ConsoleRunner& runner, ProgressView& view, AbortController& abort,
+                   const std::string& ffmpeg)
+      : m_runner(runner),
+        m_previous(runner.OutputObserver()),
+        m_view(view),
+        m_abort(abort),
+        m_ffmpeg(ffmpeg) {
+    m_runner.SetOutputObserver(this);
+  }
+  ~AnalysisObserver() override { m_runner.SetOutputObserver(m_previous); }
+  AnalysisObserver(const AnalysisObserver&) = delete;
+  AnalysisObserver& operator=(const AnalysisObserver&) = delete;
+
+  void OnLine(int, const std::string&) override { Serve(); }
+  void OnIdle() override { Serve(); }
+
+private:
+  void Serve() {
+    m_view.ProcessEvents();
+    if (m_abort.CheckGraceDeadline()) m_abort.ForcedAbortStep(m_ffmpeg);
+  }
+
+  ConsoleRunner& m_runner;
+  ConsoleRunObserver* m_previous;
+  ProgressView& m_view;
+  AbortController& m_abort;
+  const std::string& m_ffmpeg;
+};
+
+}  // namespace
+
 ConversionRun::RowResult ConversionRun::ConvertRow(const ConversionJob& job, int row) {
   TConversionState& state = m_context.ConversionState;
   const TAppStrings& strings = m_context.Strings;
@@ -84,7 +122,10 @@ bool ConversionRun::AnalyzeAndBuild(const ConversionJob& job, FileJob& file) {
   InitVideoFileInfo(m_context.CurrentFileInfo);
   TVideoFileInfo info;
   InitVideoFileInfo(info);
-  AnalyzeVideoFile(m_runner, file.Input, m_ffmpeg, m_context.AppParams.MediaInfoDll, info);
+  {
+    AnalysisObserver serving(m_runner, m_view, m_abort, m_ffmpeg);
+    AnalyzeVideoFile(m_runner, file.Input, m_ffmpeg, m_context.AppParams.MediaInfoDll, info);
+  }
   m_context.CurrentFileInfo = info;
   m_wait(FileWait);
   BuilderInput in{job.Settings,

@@ -14,6 +14,21 @@ namespace {
 // What a run reports when ffmpeg could not even be started: the shell's
 // "cannot execute" code, so the row and the record still say what happened.
 constexpr uint32_t NotStartedExitCode = 127;
+// What a pass reports whose output ffmpeg could not finish writing although
+// it exited with 0: the code ffmpeg gives any other failed write.
+constexpr uint32_t UnfinishedOutputExitCode = 1;
+
+// ffmpeg 5 exits with 0 when writing the end of the output fails (a full
+// disk, a vanished folder on a network share), after lines such as
+// "Error writing trailer of /out/clip.avi: No space left on device".
+// The file it leaves is cut short, so that is a failure.
+bool ReportsUnfinishedOutput(const std::vector<std::string>& encoderOutput) {
+  for (const std::string& line : encoderOutput)
+    if (line.find("Error writing trailer of ") != std::string::npos ||
+        line.find("Error closing file ") != std::string::npos)
+      return true;
+  return false;
+}
 
 }  // namespace
 
@@ -22,6 +37,8 @@ std::optional<uint32_t> ConversionRun::RunPass(const std::string& parameters,
   m_context.EncoderOutput.clear();
   Result<uint32_t> result = m_runner.RunConsoleProgram(
       m_ffmpeg, parameters, &m_context.EncoderOutput, workDir, &m_handler);
+  if (result && result.value() == 0 && ReportsUnfinishedOutput(m_context.EncoderOutput))
+    return UnfinishedOutputExitCode;
   if (result) return result.value();
   m_context.EncoderOutput.push_back(result.error().message);
   return NotStartedExitCode;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/text.h"
+#include "platform/system_library.h"
 #include "platform/utf8_locale.h"
 
 namespace zelmora {
@@ -58,6 +59,10 @@ bool CharacterLocaleIsUtf8() {
 
 bool MediaInfoLibrary::LoadMediaInfoLibrary(const std::string& libraryPath) {
   if (m_module == nullptr) {
+    // A bare name is the loader's own search; a file named by its path is
+    // checked first (see IsLoadableSharedObject).
+    const bool named = libraryPath.find('/') != std::string::npos;
+    if (named && !IsLoadableSharedObject(libraryPath)) return false;
     void* module = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr) return false;
     m_module = module;

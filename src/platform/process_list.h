@@ -19,4 +19,7 @@ std::vector<int> ListChildProcesses(int parentId);
 // Kills a process outright (SIGKILL); false when that is refused or it has gone.
 bool KillProcess(int processId);
 
+// Kills every process of a process group (SIGKILL); false when none was reached.
+bool KillProcessGroup(int groupId);
+
 }  // namespace zelmora

@@ -69,4 +69,8 @@ bool KillProcess(int processId) {
   return processId > 0 && kill(static_cast<pid_t>(processId), SIGKILL) == 0;
 }
 
+bool KillProcessGroup(int groupId) {
+  return groupId > 0 && kill(-static_cast<pid_t>(groupId), SIGKILL) == 0;
+}
+
 }  // namespace zelmora

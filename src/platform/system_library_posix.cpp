@@ -1,5 +1,10 @@
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <link.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "base/files.h"
 #include "base/paths.h"
@@ -43,7 +48,48 @@ std::string AskLoader(const std::string& fileName) {
   return IsAbsolutePath(path) ? path : std::string();
 }
 
+bool ReadAt(int fd, void* buffer, size_t size, off_t offset) {
+  return pread(fd, buffer, size, offset) == static_cast<ssize_t>(size);
+}
+
+bool HeadersFitTheFile(int fd, off_t fileSize) {
+  ElfW(Ehdr) header;
+  if (!ReadAt(fd, &header, sizeof header, 0)) return false;
+  if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) return false;
+  // Another class or byte order cannot be read here; the loader refuses it anyway.
+  constexpr unsigned char NativeClass = __ELF_NATIVE_CLASS == 64 ? ELFCLASS64 : ELFCLASS32;
+  constexpr unsigned char NativeData =
+      __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? ELFDATA2LSB : ELFDATA2MSB;
+  if (header.e_ident[EI_CLASS] != NativeClass || header.e_ident[EI_DATA] != NativeData ||
+      header.e_type != ET_DYN || header.e_phentsize != sizeof(ElfW(Phdr)))
+    return false;
+  const auto size = static_cast<uint64_t>(fileSize);
+  if (header.e_phoff > size ||
+      header.e_phnum * uint64_t{sizeof(ElfW(Phdr))} > size - header.e_phoff)
+    return false;
+  for (unsigned i = 0; i < header.e_phnum; ++i) {
+    ElfW(Phdr) segment;
+    if (!ReadAt(fd, &segment, sizeof segment,
+                static_cast<off_t>(header.e_phoff + i * sizeof(ElfW(Phdr)))))
+      return false;
+    if (segment.p_type == PT_LOAD &&
+        (segment.p_offset > size || segment.p_filesz > size - segment.p_offset))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool IsLoadableSharedObject(const std::string& path) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  const bool ok =
+      fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && HeadersFitTheFile(fd, info.st_size);
+  close(fd);
+  return ok;
+}
 
 std::vector<std::string> SystemLibraryDirs() {
   std::vector<std::string> dirs;

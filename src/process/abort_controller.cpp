@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "platform/process_list.h"
 #include "process/process_control.h"
 
 namespace zelmora {
@@ -39,6 +40,12 @@ void AbortController::ForcedAbortStep(const std::string& ffmpegPath) {
   if (!m_state.AbortTimedOut) return;
   if (m_runner.SendToConsole(ToOemString("q"))) m_sleep(KillDelay);
   TerminateApp(ffmpegPath);
+  // The configured file may be a wrapper script that runs the encoder under
+  // another name, which the look-up by path never finds. The child we
+  // started leads a process group of its own: it goes, with everything it
+  // started there.
+  const int child = m_runner.RunningChild().ProcessId;
+  if (child != 0) KillProcessGroup(child);
 }
 
 }  // namespace zelmora

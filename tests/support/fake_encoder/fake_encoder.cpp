@@ -16,10 +16,18 @@
 //   fds=FILE         write the numbers of the open descriptors to FILE
 //   fork-orphan=FILE fork a copy that leaves us at once (so it is not the
 //                    caller's child), writes its pid to FILE and sleeps 30 s
+//   write=N,FILE     append N bytes to FILE (a partly written output);
+//                    write=N appends them to the last argument
 //   signal=SIG       die by signal SIG
 //   exit=CODE        exit with CODE (the end of the commands exits with 0)
 //
 // Anything else is written to stderr and ends the program with code 99.
+//
+// Started as ffmpeg (its first argument begins with "-") while
+// ZELMORA_FAKE_ENCODER_COMMANDS is set, it answers the encoder-list and
+// probe calls the way ffmpeg does without an output, and carries out the
+// blank-separated commands of that variable for every encoding. So a
+// symbolic link named ffmpeg can stand in for ffmpeg itself.
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -169,6 +177,16 @@ void ListDescriptors(const char* file) {
   close(fd);
 }
 
+void AppendBytes(const char* arg, const char* lastArgument) {
+  char* rest = nullptr;
+  long count = std::strtol(arg, &rest, 10);
+  const char* file = *rest == ',' ? rest + 1 : lastArgument;
+  int fd = open(file, O_WRONLY | O_CREAT | O_APPEND, 0644);
+  if (fd < 0) return;
+  WriteAll(fd, std::string(static_cast<size_t>(count), 'x'));
+  close(fd);
+}
+
 void CloseOutput() {
   int null = open("/dev/null", O_WRONLY);
   dup2(null, 1);
@@ -203,6 +221,8 @@ bool Command(const std::string& arg, int argc, char** argv) {
     ForkOrphan(v);
   else if (const char* v = value("fds="))
     ListDescriptors(v);
+  else if (const char* v = value("write="))
+    AppendBytes(v, argv[argc - 1]);
   else if (const char* v = value("signal=")) {
     std::signal(std::atoi(v), SIG_DFL);
     raise(std::atoi(v));
@@ -213,9 +233,34 @@ bool Command(const std::string& arg, int argc, char** argv) {
   return true;
 }
 
+// The commands of ZELMORA_FAKE_ENCODER_COMMANDS for a call made as ffmpeg.
+int RunAsFfmpeg(const char* commands, int argc, char** argv) {
+  if (std::strcmp(argv[1], "-hide_banner") == 0) return 0;
+  if (argc <= 3) {
+    WriteAll(2, "At least one output file must be specified\n");
+    return 1;
+  }
+  std::string all = commands;
+  for (size_t pos = 0; pos < all.size();) {
+    size_t end = all.find(' ', pos);
+    if (end == std::string::npos) end = all.size();
+    std::string command = all.substr(pos, end - pos);
+    pos = end + 1;
+    if (command.empty()) continue;
+    if (!Command(command, argc, argv)) {
+      WriteAll(2, "fake_encoder: unknown command " + command + "\n");
+      return 99;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* asFfmpeg = std::getenv("ZELMORA_FAKE_ENCODER_COMMANDS");
+  if (asFfmpeg != nullptr && argc > 1 && argv[1][0] == '-')
+    return RunAsFfmpeg(asFfmpeg, argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (!Command(argv[i], argc, argv)) {
       WriteAll(2, std::string("fake_encoder: unknown command ") + argv[i] + "\n");
