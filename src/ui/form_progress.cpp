@@ -20,6 +20,7 @@
 #include "process/rich_text.h"
 #include "ui/form_errors.h"
 #include "ui/qt_text.h"
+#include "ui/window_strip.h"
 
 namespace zelmora {
 
@@ -31,20 +32,6 @@ QString HexColour(uint32_t rgb) {
 
 bool IsFamilyInstalled(const QString& family) {
   return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
-
-// The strips share the look of the main window's top strip: a light panel
-// set off from the pane by a thin line.
-QFrame* MakeStrip(QWidget* parent, const char* name) {
-  auto* strip = new QFrame(parent);
-  strip->setObjectName(name);
-  strip->setFrameShape(QFrame::NoFrame);
-  strip->setAutoFillBackground(true);
-  strip->setStyleSheet(
-      QStringLiteral("QFrame#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                     "stop:0 #F7F7F7, stop:1 #E9E9E9); }")
-          .arg(QLatin1String(name)));
-  return strip;
 }
 
 }  // namespace
@@ -130,7 +117,7 @@ void FormProgress::CreateControls() {
 }
 
 QWidget* FormProgress::CreateTopStrip() {
-  QFrame* strip = MakeStrip(this, "pnTop");
+  QFrame* strip = MakeWindowStrip(this, "pnTop", false);
   m_lblEncoderOutput = new QLabel(strip);
   m_lblEncoderOutput->setObjectName("lblEncoderOutput");
   m_chHideEncoderOutput = new QCheckBox(strip);
@@ -149,7 +136,7 @@ QWidget* FormProgress::CreateTopStrip() {
 }
 
 QWidget* FormProgress::CreateBottomStrip() {
-  QFrame* strip = MakeStrip(this, "pnBottom");
+  QFrame* strip = MakeWindowStrip(this, "pnBottom");
   auto makeLabel = [strip](const char* name, bool rich) {
     auto* label = new QLabel(strip);
     label->setObjectName(name);

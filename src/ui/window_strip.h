@@ -7,7 +7,8 @@ namespace zelmora {
 
 // A button strip with the look of the main window's top strip: a light
 // panel set off from the pane above it by a thin line. name is its
-// objectName ("pnBottom").
-QFrame* MakeWindowStrip(QWidget* parent, const char* name);
+// objectName ("pnBottom"); a strip at the top of a window goes without
+// the line.
+QFrame* MakeWindowStrip(QWidget* parent, const char* name, bool lineAbove = true);
 
 }  // namespace zelmora
