@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "platform/desktop_services.h"
 
 namespace zelmora::test {
@@ -18,6 +19,7 @@ public:
   std::string DesktopDir() override { return desktopDir; }
   Status WriteDesktopLauncher(const std::string& file, const DesktopLauncher& launcher) override {
     launchers.push_back(launcher);
+    if (writeLaunchers && nextStatus) (void)WriteFileAtomic(file, DesktopEntryText(launcher));
     return Record("launcher " + file);
   }
 
@@ -26,6 +28,8 @@ public:
   std::string desktopDir = "/home/user/Desktop";
   std::vector<DesktopLauncher> launchers;
   Status nextStatus = Status::Ok();
+  // Also write the launcher file, as the system's services do.
+  bool writeLaunchers = false;
 
 private:
   Status Record(std::string call) {
