@@ -29,7 +29,7 @@ test: build
 # are suppressed by tests/sanitize/lsan.supp; a finding in our code fails the
 # test that caused it.
 SANITIZE_DIR ?= $(BUILD_DIR)-sanitize
-SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:print_stacktrace=1:strict_init_order=1:detect_stack_use_after_return=1 \
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:print_stacktrace=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
 
