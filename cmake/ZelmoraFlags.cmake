@@ -12,5 +12,7 @@ target_include_directories(zelmora_flags INTERFACE ${CMAKE_SOURCE_DIR}/src)
 if(ZELMORA_SANITIZE)
   target_compile_options(zelmora_flags INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-  target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined)
+  # Debian's g++ links --as-needed unless a sanitizer is on; keep it on, so
+  # the sanitized binaries need the same libraries as the normal ones.
+  target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined -Wl,--as-needed)
 endif()

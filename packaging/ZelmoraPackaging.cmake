@@ -83,6 +83,10 @@ if(ZELMORA_BUILD_GUI)
   string(APPEND zelmora_depends
          ", libqt6core6, libqt6gui6, libqt6widgets6, qt6-qpa-plugins")
 endif()
+if(ZELMORA_SANITIZE)
+  # g++ 12's sanitizer runtimes, which a sanitized build's binaries link.
+  string(APPEND zelmora_depends ", libasan8, libubsan1")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelmora)

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "filelist/explore_directory.h"
 #include "ui/file_list_footer_bar.h"
@@ -58,7 +59,16 @@ FileListView::FileListView(AppContext& context, FileListModel& list, DesktopServ
   ApplyGridOptions(defaults);
 }
 
-FileListView::~FileListView() = default;
+FileListView::~FileListView() {
+  // QWidget's destructor hides the table before deleting it, and the hidden
+  // header still emits geometriesChanged: by then this object is only a
+  // QWidget, so nothing of the table may reach our slots or filter any more.
+  for (QObject* sender : std::initializer_list<QObject*>{
+           m_table, m_table->horizontalHeader(), m_table->verticalHeader(),
+           m_table->selectionModel(), m_table->horizontalScrollBar()})
+    disconnect(sender, nullptr, this, nullptr);
+  m_table->viewport()->removeEventFilter(this);
+}
 
 void FileListView::CreateTable() {
   m_table = new QTableView(this);
