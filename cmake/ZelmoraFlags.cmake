@@ -14,3 +14,15 @@ if(ZELMORA_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Every library is instrumented for libFuzzer; only the fuzz targets link its
+# driver (-fsanitize=fuzzer), so the libraries stay usable by any program.
+if(ZELMORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZELMORA_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  target_compile_options(zelmora_flags INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined -Wno-unknown-warning-option)
+  target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined)
+endif()
