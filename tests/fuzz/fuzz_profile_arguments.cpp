@@ -30,8 +30,9 @@ public:
 
 TVideoFileInfo InputInfo(FuzzedDataProvider& p) {
   TVideoFileInfo info;
-  info.NumberOfVideoStreams = p.ConsumeIntegralInRange<uint8_t>(0, MaxVideoStreams);
-  info.NumberOfAudioStreams = p.ConsumeIntegralInRange<uint8_t>(0, 4);
+  // The probe counts up to 63 streams, more than the record has entries for.
+  info.NumberOfVideoStreams = p.ConsumeIntegralInRange<uint8_t>(0, MaxStreamLines - 1);
+  info.NumberOfAudioStreams = p.ConsumeIntegralInRange<uint8_t>(0, MaxStreamLines - 1);
   for (size_t i = 0; i < info.NumberOfVideoStreams && i < 2; ++i) {
     TVideoStreamInfo& v = info.VideoStreams[i];
     v.Exists = true;
@@ -43,7 +44,7 @@ TVideoFileInfo InputInfo(FuzzedDataProvider& p) {
     v.Frames = p.ConsumeIntegral<uint32_t>();
     v.StreamIndex = p.ConsumeIntegral<uint8_t>();
   }
-  for (size_t i = 0; i < info.NumberOfAudioStreams; ++i) {
+  for (size_t i = 0; i < info.NumberOfAudioStreams && i < 4; ++i) {
     TAudioStreamInfo& a = info.AudioStreams[i];
     a.Exists = true;
     a.SamplingRate = p.ConsumeIntegralInRange<int32_t>(0, 384000);
@@ -77,11 +78,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       p.ConsumeBool() ? std::set<std::string>{"libfdk_aac"} : std::set<std::string>{};
   const int minAudioBitrate = p.ConsumeIntegralInRange(0, 320);
   const int processors = p.ConsumeIntegralInRange(-4, 128);
+  const int trackNo = p.ConsumeIntegralInRange(-1, 70);
   const std::string profile = p.ConsumeRemainingBytesAsString();
 
   EncoderSettings settings;
   SetDefaultParams(settings, 0, strings);
   Require(LoadProfile(scratch.Write(profile), settings, strings, 0), "a readable profile loads");
+  // Not kept in profiles: it follows the file, and may name any of its streams.
+  settings.Audio.AudioTrackNo = trackNo;
 
   CountingMessages messages;
   const BuilderInput in{settings,  info,           strings,   resolutions,
