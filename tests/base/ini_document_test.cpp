@@ -162,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Found by fuzzing: a doubled mark hid the first header, and the saved text,
 // which then began with the mark, read back with the keys in another section.
 TEST(IniDocumentTest, DoubledMarkReadsTheSameAfterSaving) {
-  static const char bytes[] = "\xFF\xFE\xFF\xFE[\0M\0A\0I\0N\0]\0\r\0\n\0L\0a\0n\0g\0=\0F\0r\0\r\0\n\0";
+  static const char bytes[] =
+      "\xFF\xFE\xFF\xFE[\0M\0A\0I\0N\0]\0\r\0\n\0L\0a\0n\0g\0=\0F\0r\0\r\0\n\0";
   IniDocument ini = FromText(std::string_view(bytes, sizeof bytes - 1));
   ini.WriteString("MAIN", "Lang", "Fr");
   const IniDocument reread = FromText(ini.Text());

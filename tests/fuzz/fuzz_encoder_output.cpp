@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "base/text.h"
+#include "fuzz_support.h"
 #include "i18n/app_strings.h"
 #include "process/encoder_output_filter.h"
 #include "process/encoder_progress.h"
 #include "process/progress_display.h"
-#include "fuzz_support.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;

@@ -3,9 +3,9 @@
 // memory and read from disk piece by piece; both must tell the same.
 #include <string>
 
+#include "fuzz_support.h"
 #include "tools/elf_file.h"
 #include "tools/pe_file.h"
-#include "fuzz_support.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;

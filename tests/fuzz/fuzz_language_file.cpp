@@ -2,9 +2,9 @@
 // the overlay of the interface strings, then every string in display form.
 #include <string>
 
+#include "fuzz_support.h"
 #include "i18n/app_strings.h"
 #include "i18n/language_file.h"
-#include "fuzz_support.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;

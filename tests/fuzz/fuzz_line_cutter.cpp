@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "process/line_cutter.h"
 #include "fuzz_support.h"
+#include "process/line_cutter.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;

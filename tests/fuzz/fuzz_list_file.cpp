@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& line : SplitLines(DecodeListFileText(fuzz::AsText(data, size)))) {
     if (line.empty()) continue;
     const std::string path = ListLineToPath(line);
-    if (line.front() == '/') Require(!path.empty() && path.front() == '/', "absolute stays absolute");
+    if (line.front() == '/')
+      Require(!path.empty() && path.front() == '/', "absolute stays absolute");
     Require(path.find_first_of("\r\n") == std::string::npos, "a path holds no line break");
   }
   return 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "fuzz_support.h"
 #include "i18n/app_strings.h"
 #include "media/analysis_json.h"
 #include "media/analysis_summary.h"
@@ -14,7 +15,6 @@
 #include "media/file_info_report.h"
 #include "media/file_info_texts.h"
 #include "media/probe_parser.h"
-#include "fuzz_support.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;

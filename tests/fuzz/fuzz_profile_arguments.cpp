@@ -14,8 +14,8 @@
 #include "core/argument_builder.h"
 #include "core/message_view.h"
 #include "core/resolution_list.h"
-#include "i18n/app_strings.h"
 #include "fuzz_support.h"
+#include "i18n/app_strings.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;
@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings.Audio.AudioTrackNo = trackNo;
 
   CountingMessages messages;
-  const BuilderInput in{settings,  info,           strings,   resolutions,
-                        encoders,  messages,       minAudioBitrate, processors};
+  const BuilderInput in{settings, info,     strings,         resolutions,
+                        encoders, messages, minAudioBitrate, processors};
   Checked(messages, [&] { return GetVideoCodecStr(in); });
   const bool vpError = Trim(Checked(messages, [&] { return GetVideoParamsStr(in); })) == PieceError;
   Checked(messages, [&] { return GetAudioCodecStr(in); });
@@ -114,14 +114,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string input = "/dev/shm/in put \"q\" $x' \\\".webm";
   const std::string output = "/tmp/-out \\ ü.avi";
-  const std::vector<std::string> lines{
-      OnePassCommandLine(*pieces, settings, input, output),
-      TwoPassCommandLine(*pieces, settings, input, output, 1),
-      TwoPassCommandLine(*pieces, settings, input, output, 2)};
+  const std::vector<std::string> lines{OnePassCommandLine(*pieces, settings, input, output),
+                                       TwoPassCommandLine(*pieces, settings, input, output, 1),
+                                       TwoPassCommandLine(*pieces, settings, input, output, 2)};
   // A quote or backslash typed into the additional parameters is the user's
   // to balance; without them the file names must come through exactly.
-  const std::string all = pieces->VC + pieces->VP + pieces->AC + pieces->AP + pieces->ADV +
-                          pieces->ADD;
+  const std::string all =
+      pieces->VC + pieces->VP + pieces->AC + pieces->AP + pieces->ADV + pieces->ADD;
   for (const std::string& line : lines) {
     Require(line.find(PieceError) == std::string::npos || all.find(PieceError) != std::string::npos,
             "no ERROR inside a command line");

@@ -2,8 +2,8 @@
 // as it) sends is evaluated and shown.
 #include <string>
 
-#include "tools/update_check.h"
 #include "fuzz_support.h"
+#include "tools/update_check.h"
 
 using namespace zelmora;
 using zelmora::fuzz::Require;
