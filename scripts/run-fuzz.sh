@@ -31,8 +31,12 @@ run_one() {
   local rc=0
   nice -n 15 "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 \
     -print_final_stats=1 -artifact_prefix="$dir/findings/" "${extra[@]}" "$dir/corpus" \
-    >"$dir/log" 2>&1 || rc=$?
+    >"$dir/log" 2>&1 &
+  local pid=$!
+  wait "$pid" || rc=$?
   echo "$rc" >"$dir/rc"
+  # A target that crashed had no chance to remove its scratch files.
+  rm -rf /dev/shm/zelmora-fuzz-"$pid"-*
 }
 export -f run_one
 export build work seconds source_dir
