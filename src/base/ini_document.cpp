@@ -27,8 +27,18 @@ Line ParseLine(std::string text) {
   Line line;
   line.text = std::move(text);
   const std::string_view t = line.text;
+  // U+FEFF (a byte-order mark, or the invisible blank it once was) counts as
+  // a blank before a name: a line must mean the same when a save turns its
+  // mark into the file's mark, which reading removes.
   size_t b = 0;
-  while (b < t.size() && static_cast<unsigned char>(t[b]) <= ' ') ++b;
+  while (b < t.size()) {
+    if (static_cast<unsigned char>(t[b]) <= ' ')
+      ++b;
+    else if (t.compare(b, 3, "\xEF\xBB\xBF") == 0)
+      b += 3;
+    else
+      break;
+  }
   if (b == t.size() || t[b] == ';' || t[b] == '#') return line;
   if (t[b] == '[') {
     const size_t close = t.find(']', b);

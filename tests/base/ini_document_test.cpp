@@ -172,6 +172,18 @@ TEST(IniDocumentTest, DoubledMarkReadsTheSameAfterSaving) {
   EXPECT_EQ(reread.Text(), ini.Text());
 }
 
+// Found by fuzzing: a key after a mark, written first into a new document,
+// made the saved file begin with what reads as the file's mark.
+TEST(IniDocumentTest, MarkBeforeANameIsABlank) {
+  const IniDocument read =
+      FromText("; hand-written\n\xEF\xBB\xBFSortIndex=2\n[AVI]\n\xEF\xBB\xBF[MPG]\n");
+  EXPECT_EQ(read.Keys(""), std::vector<std::string>{"SortIndex"});
+  EXPECT_TRUE(read.SectionExists("MPG"));
+  IniDocument fresh;
+  fresh.WriteString("", read.Keys("").front(), "2");
+  EXPECT_EQ(FromText(fresh.Text()).ReadString("", "SortIndex", ""), "2");
+}
+
 TEST(IniDocumentTest, BinaryGarbageReadsWhatItCan) {
   std::mt19937 rng(7);
   std::string bytes = "[Main]\nGood=1\n";
