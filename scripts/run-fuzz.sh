@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a ZELMORA_FUZZ build for a given time, two at a
-# time, each on a copy of its seed corpus (the seeds in git never grow).
+# time, each on a copy of its seed corpus in BUILD_DIR/fuzz-work (the seeds in
+# git never grow).
 # Usage: run-fuzz.sh BUILD_DIR SECONDS [TARGET...]
 # Prints executions, exec/s, coverage and findings per target; exits non-zero
 # when any target found a crash, leak, hang or failed check.
@@ -22,7 +23,9 @@ fi
 
 run_one() {
   local name=$1 dir="$work/$1"
-  rm -rf "$dir"
+  # The corpus of an earlier run is kept and the seeds added to it, so runs
+  # build on each other; findings are per run.
+  rm -rf "$dir/findings"
   mkdir -p "$dir/corpus" "$dir/findings"
   cp -r "$source_dir/tests/fuzz/corpus/$name/." "$dir/corpus/" 2>/dev/null || true
   local extra=()
