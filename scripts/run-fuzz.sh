@@ -50,10 +50,10 @@ status=0
 printf '%-20s %12s %8s %8s  %s\n' target executions exec/s cov findings
 for name in "${targets[@]}"; do
   dir="$work/$name"
-  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log" | tail -1)
-  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$dir/log" | tail -1)
-  cov=$(grep -o 'cov: [0-9]*' "$dir/log" | tail -1 | cut -d' ' -f2)
-  findings=$(ls "$dir/findings" | tr '\n' ' ')
+  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log" | tail -1) || true
+  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$dir/log" | tail -1) || true
+  cov=$(grep -o 'cov: [0-9]*' "$dir/log" | tail -1 | cut -d' ' -f2) || true
+  findings=$(ls "$dir/findings" | tr '\n' ' ') || true
   if [ -n "$findings" ] || [ "$(cat "$dir/rc")" != 0 ]; then
     status=1
     [ -n "$findings" ] || findings="exit $(cat "$dir/rc"), see $dir/log"
