@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench clean format deb install
+.PHONY: all deps configure build run test test-sanitize bench fuzz clean format deb install
 
 all: build
 
@@ -55,8 +55,16 @@ bench: deps
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS)
 	@for b in $(BUILD_DIR)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
+# Every parser's fuzz target (clang, libFuzzer) for FUZZ_SECONDS each, two at a time.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZELMORA_FUZZ=ON -DZELMORA_BUILD_GUI=OFF -DZELMORA_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS) --target fuzz_targets
+	./scripts/run-fuzz.sh $(BUILD_DIR)-fuzz $(FUZZ_SECONDS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz

@@ -16,3 +16,15 @@ if(ZELMORA_SANITIZE)
   # the sanitized binaries need the same libraries as the normal ones.
   target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined -Wl,--as-needed)
 endif()
+
+# Every library is instrumented for libFuzzer; only the fuzz targets link its
+# driver (-fsanitize=fuzzer), so the libraries stay usable by any program.
+if(ZELMORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZELMORA_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  target_compile_options(zelmora_flags INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined -Wno-unknown-warning-option)
+  target_link_options(zelmora_flags INTERFACE -fsanitize=address,undefined)
+endif()

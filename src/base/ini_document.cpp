@@ -27,8 +27,18 @@ Line ParseLine(std::string text) {
   Line line;
   line.text = std::move(text);
   const std::string_view t = line.text;
+  // U+FEFF (a byte-order mark, or the invisible blank it once was) counts as
+  // a blank before a name: a line must mean the same when a save turns its
+  // mark into the file's mark, which reading removes.
   size_t b = 0;
-  while (b < t.size() && static_cast<unsigned char>(t[b]) <= ' ') ++b;
+  while (b < t.size()) {
+    if (static_cast<unsigned char>(t[b]) <= ' ')
+      ++b;
+    else if (t.compare(b, 3, "\xEF\xBB\xBF") == 0)
+      b += 3;
+    else
+      break;
+  }
   if (b == t.size() || t[b] == ';' || t[b] == '#') return line;
   if (t[b] == '[') {
     const size_t close = t.find(']', b);
@@ -87,10 +97,22 @@ std::string DecodeText(std::string_view bytes) {
     }
     return Utf16ToUtf8(units);
   };
-  if (bytes.starts_with("\xEF\xBB\xBF")) return SanitizeUtf8(bytes.substr(3));
-  if (bytes.starts_with("\xFF\xFE")) return utf16(false);
-  if (bytes.starts_with("\xFE\xFF")) return utf16(true);
-  return SanitizeUtf8(bytes);
+  std::string text;
+  if (bytes.starts_with("\xEF\xBB\xBF"))
+    text = SanitizeUtf8(bytes.substr(3));
+  else if (bytes.starts_with("\xFF\xFE"))
+    text = utf16(false);
+  else if (bytes.starts_with("\xFE\xFF"))
+    text = utf16(true);
+  else
+    text = SanitizeUtf8(bytes);
+  // A mark doubled by an editor is no text either. Kept, it would hide the
+  // first line's header, and saving (UTF-8 without a mark) would turn it into
+  // the file's mark, so the saved file would read differently.
+  size_t marks = 0;
+  while (text.compare(marks, 3, "\xEF\xBB\xBF") == 0) marks += 3;
+  text.erase(0, marks);
+  return text;
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ void AppendAudioChannels(const BuilderInput& in, int codec, std::string& piece) 
     // These encoders take at most two channels.
     int track = in.Settings.Audio.AudioTrackNo;
     const int count = std::min<int>(in.Info.NumberOfAudioStreams, MaxAudioStreams);
-    if (track == 0 || track > count) track = 1;
+    if (track < 1 || track > count) track = 1;
     if (in.Info.AudioStreams[track - 1].Channels > 2) piece += " -ac 2";
   }
 }

@@ -1,6 +1,7 @@
 #include "process/encoder_progress.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -32,7 +33,12 @@ void ReadSize(std::string_view line, TEncoderProgress& progress) {
   if (!unit) return;
   std::string number = rest.substr(0, *unit);
   progress.SizeText = number;
-  if (std::optional<int64_t> kilobytes = ParseInt64(number))
+  // A count of kilobytes with no byte count in 64 bits is not a size: it
+  // stays as the raw text, like any other text that is not a number.
+  constexpr int64_t MaxKilobytes = std::numeric_limits<int64_t>::max() / 1024;
+  constexpr int64_t MinKilobytes = std::numeric_limits<int64_t>::min() / 1024;
+  std::optional<int64_t> kilobytes = ParseInt64(number);
+  if (kilobytes && *kilobytes <= MaxKilobytes && *kilobytes >= MinKilobytes)
     progress.SizeText = "<b>" + FormatByteSize(*kilobytes * 1024) + "</b>";
 }
 

@@ -154,8 +154,35 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BomCase{"NoMark", "[Sect]\r\nName=Größe\r\n"},
                     BomCase{"Utf8", "\xEF\xBB\xBF[Sect]\r\nName=Größe\r\n"},
                     BomCase{"Utf16LittleEndian", Utf16(u"[Sect]\r\nName=Größe\r\n", false)},
-                    BomCase{"Utf16BigEndian", Utf16(u"[Sect]\r\nName=Größe\r\n", true)}),
+                    BomCase{"Utf16BigEndian", Utf16(u"[Sect]\r\nName=Größe\r\n", true)},
+                    BomCase{"Utf8Doubled", "\xEF\xBB\xBF\xEF\xBB\xBF[Sect]\r\nName=Größe\r\n"},
+                    BomCase{"Utf16Doubled", Utf16(u"\uFEFF[Sect]\r\nName=Größe\r\n", false)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Found by fuzzing: a doubled mark hid the first header, and the saved text,
+// which then began with the mark, read back with the keys in another section.
+TEST(IniDocumentTest, DoubledMarkReadsTheSameAfterSaving) {
+  static const char bytes[] =
+      "\xFF\xFE\xFF\xFE[\0M\0A\0I\0N\0]\0\r\0\n\0L\0a\0n\0g\0=\0F\0r\0\r\0\n\0";
+  IniDocument ini = FromText(std::string_view(bytes, sizeof bytes - 1));
+  ini.WriteString("MAIN", "Lang", "Fr");
+  const IniDocument reread = FromText(ini.Text());
+  EXPECT_EQ(reread.Keys("MAIN"), std::vector<std::string>{"Lang"});
+  EXPECT_EQ(reread.ReadString("MAIN", "Lang", ""), "Fr");
+  EXPECT_EQ(reread.Text(), ini.Text());
+}
+
+// Found by fuzzing: a key after a mark, written first into a new document,
+// made the saved file begin with what reads as the file's mark.
+TEST(IniDocumentTest, MarkBeforeANameIsABlank) {
+  const IniDocument read =
+      FromText("; hand-written\n\xEF\xBB\xBFSortIndex=2\n[AVI]\n\xEF\xBB\xBF[MPG]\n");
+  EXPECT_EQ(read.Keys(""), std::vector<std::string>{"SortIndex"});
+  EXPECT_TRUE(read.SectionExists("MPG"));
+  IniDocument fresh;
+  fresh.WriteString("", read.Keys("").front(), "2");
+  EXPECT_EQ(FromText(fresh.Text()).ReadString("", "SortIndex", ""), "2");
+}
 
 TEST(IniDocumentTest, BinaryGarbageReadsWhatItCan) {
   std::mt19937 rng(7);

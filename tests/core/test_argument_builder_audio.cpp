@@ -36,6 +36,14 @@ const AudioCase audioCases[] = {
        SixChannels(f, 448);
      },
      "-c:a libmp3lame", "-b:a 320k -ac 2 -async 1"},
+    // Found by fuzzing: a track number below 0 read before the stream entries.
+    {"NegativeTrackNumberMeansTheFirstTrack",
+     [](BuilderFixture& f) {
+       f.settings.Audio.AudioCodec = acMp3;
+       f.settings.Audio.AudioTrackNo = -1;
+       SixChannels(f, 448);
+     },
+     "-c:a libmp3lame", "-b:a 320k -ac 2 -async 1"},
     {"UnknownSourceBitrateGetsTheMinimum",
      [](BuilderFixture& f) { f.info.AudioStreams[0].Bitrate = 0; }, "-c:a libmp3lame",
      "-b:a 96k -async 1"},

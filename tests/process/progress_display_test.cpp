@@ -98,7 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"FinalReportLsize", "frame= 1 fps=0 Lsize=      64kB time=1", "<b>64.00 KB</b>"},
         SizeCase{"NoUnitLeavesItEmpty", "frame= 1 fps=0 size=N/A time=1", ""},
         SizeCase{"UnitAtTheEndWithoutBlankLeavesItEmpty", "size=    2048kB", ""},
-        SizeCase{"NotANumberKeepsTheRawText", "size=  2x48kB time=1", "2x48"}),
+        SizeCase{"NotANumberKeepsTheRawText", "size=  2x48kB time=1", "2x48"},
+        // Found by fuzzing: the byte count overflowed.
+        SizeCase{"TooLargeForBytesKeepsTheRawText", "size= 9007199254740992001kB time=1",
+                 "9007199254740992001"},
+        SizeCase{"LargestSize", "size= 9007199254740991kB time=1", "<b>8589934592.00 GB</b>"}),
     [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
 
 TEST(EncoderProgress, TheHighestLineHoldingAFieldWins) {
