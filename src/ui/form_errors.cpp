@@ -17,6 +17,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/form_progress.h"
 #include "ui/qt_text.h"
+#include "ui/window_strip.h"
 
 namespace zelmora {
 
@@ -72,12 +73,7 @@ void FormErrors::CreateControls() {
   m_me->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_me->setFont(MonospaceQFont(m_context.AppParams.MonospaceFont));
   // The selection stays visible when the pane loses the focus.
-  QPalette palette = m_me->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                   palette.color(QPalette::Active, QPalette::Highlight));
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   palette.color(QPalette::Active, QPalette::HighlightedText));
-  m_me->setPalette(palette);
+  KeepSelectionVisible(m_me);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -94,9 +90,7 @@ void FormErrors::CreateControls() {
 }
 
 QWidget* FormErrors::CreateBottomStrip() {
-  auto* strip = new QFrame(this);
-  strip->setObjectName("pnBottom");
-  strip->setFrameShape(QFrame::StyledPanel);
+  QFrame* strip = MakeWindowStrip(this, "pnBottom");
   auto* row = new QHBoxLayout(strip);
   row->setContentsMargins(8, 6, 8, 6);
   row->setSpacing(6);

@@ -52,12 +52,7 @@ void FormToolsInfo::CreateControls() {
   // Read-only, yet the user selects and copies from it: keep the cursor's
   // keys and the selection, visible also when the pane loses the focus.
   m_me->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  QPalette palette = m_me->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                   palette.color(QPalette::Active, QPalette::Highlight));
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   palette.color(QPalette::Active, QPalette::HighlightedText));
-  m_me->setPalette(palette);
+  KeepSelectionVisible(m_me);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

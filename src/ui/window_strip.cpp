@@ -1,6 +1,7 @@
 #include "ui/window_strip.h"
 
 #include <QFrame>
+#include <QPalette>
 
 namespace zelmora {
 
@@ -15,6 +16,15 @@ QFrame* MakeWindowStrip(QWidget* parent, const char* name, bool lineAbove) {
           .arg(QLatin1String(name),
                lineAbove ? QStringLiteral("border-top: 1px solid #C8C8C8;") : QString()));
   return strip;
+}
+
+void KeepSelectionVisible(QWidget* pane) {
+  QPalette palette = pane->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.color(QPalette::Active, QPalette::HighlightedText));
+  pane->setPalette(palette);
 }
 
 }  // namespace zelmora

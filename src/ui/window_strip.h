@@ -11,4 +11,8 @@ namespace zelmora {
 // the line.
 QFrame* MakeWindowStrip(QWidget* parent, const char* name, bool lineAbove = true);
 
+// A text pane keeps showing its selection when it loses the focus (to the
+// window's buttons, say), so the user sees what Copy or Save takes.
+void KeepSelectionVisible(QWidget* pane);
+
 }  // namespace zelmora
