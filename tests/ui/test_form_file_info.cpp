@@ -170,6 +170,26 @@ private slots:
     QCOMPARE(calls[1], "open " + f.dir.path());
   }
 
+  void aReportNameTooLongForTheSystemWarnsAndKeepsTheFile() {
+    if (!test::FfmpegAvailable()) QSKIP("ffmpeg is not installed");
+    MainWindowFixture f;
+    MainWindow& w = f.Start();
+    // 255 bytes: the longest name the file system takes, so "_info.txt"
+    // cannot be added.
+    const std::string clip = MakeSimpleClip(f.dir.file(std::string(250, 'n') + ".webm"));
+    QVERIFY(!clip.empty());
+    const std::string before = ReadWholeFile(clip).value();
+    AddFiles(w, {QString::fromStdString(clip)});
+    w.show();
+    QVERIFY(test::TriggerAction(w, "actShowHideFileInfo"));
+    FormFileInfo* form = w.FileInfoWindow();
+    FileDialogs::setNextFileName(QString::fromStdString(form->ProposedReportName()));
+    form->SaveAction()->trigger();
+    QCOMPARE(MessageBoxes::takeShownWarnings().size(), 1);
+    QCOMPARE(ReadWholeFile(clip).value(), before);
+    QVERIFY(form->isVisible());
+  }
+
   void f10TogglesEscHidesAndTheWindowFollowsTheCurrentRow() {
     if (!test::FfmpegAvailable()) QSKIP("ffmpeg is not installed");
     MainWindowFixture f;
