@@ -19,6 +19,7 @@
 #include "process/encoder_list.h"
 #include "ui/file_list_view.h"
 #include "ui/message_box_view.h"
+#include "ui/serving_observer.h"
 
 class QAction;
 class QCheckBox;
@@ -149,14 +150,18 @@ private:
   void SetLangToolWindows();
   void HandleDroppedNames(std::vector<std::string> names);
   void RunConversion(const std::string& batchFile);
-  // Adding many files serves window events between files; meanwhile the
-  // commands that start a child (a run, a probe) and a second addition wait.
+  // Adding many files serves window events between files and while each
+  // is probed; meanwhile the commands that start a child (a run, a probe)
+  // and a second addition wait.
   template <typename Add>
   void AddingFiles(Add add) {
     if (m_addingFiles || m_conversionRunning) return;
     m_addingFiles = true;
     InitControls();
-    add();
+    {
+      ServingObserver serving(m_runner);  // the probes of the files too
+      add();
+    }
     m_addingFiles = false;
     InitControls();
     FollowGridSelection();  // the open windows catch up with the current row

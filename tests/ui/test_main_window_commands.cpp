@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,6 +157,32 @@ private slots:
     QVERIFY(w.actConvert->isEnabled());
     QVERIFY(w.actAddFiles->isEnabled());
     QVERIFY(!f.context->ConversionState.AbortRequested);
+  }
+
+  void aSlowProbeWhileAddingKeepsTheWindowServed() {
+    MainWindowFixture f;
+    // An ffmpeg whose every call takes 1.5 s, as on a file it chokes on.
+    const std::string ffmpeg = f.dir.write(
+        "slow-bin/ffmpeg",
+        "#!/bin/sh\nsleep 1.5\necho 'At least one output file must be specified' >&2\nexit 1\n");
+    chmod(ffmpeg.c_str(), 0755);
+    f.dir.write("zelmora.ini",
+                "[MAIN]\r\nLeft=0\r\nFileAnalysis=Full\r\nffmpeg=" + ffmpeg + "\r\n");
+    MainWindow& w = f.Start();
+    w.show();
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &w, [&] { ++ticks; });
+    timer.start(100);
+    bool convertOffMeanwhile = false;
+    QTimer::singleShot(700, &w, [&] { convertOffMeanwhile = !w.actConvert->isEnabled(); });
+    // MediaInfo reads nothing from an empty file, so it goes to the probe.
+    FileDialogs::setNextFileNames({QString::fromStdString(f.dir.write("odd.webm", ""))});
+    QVERIFY(test::TriggerAction(w, "actAddFiles"));
+    QCOMPARE(w.FileList().RowCount(), 1);
+    QVERIFY2(ticks >= 5, "the window was not served while the file was probed");
+    QVERIFY(convertOffMeanwhile);
+    QVERIFY(w.actConvert->isEnabled());
   }
 
   void theScriptExportWritesAShellScript() {
