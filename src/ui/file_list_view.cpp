@@ -1,5 +1,7 @@
 #include "ui/file_list_view.h"
 
+#include "ui/grid_line_delegate.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -16,6 +18,7 @@
 
 #include "filelist/explore_directory.h"
 #include "ui/file_list_footer_bar.h"
+#include "ui/grid_line_delegate.h"
 #include "ui/qt_text.h"
 
 namespace zelmora {
@@ -25,11 +28,10 @@ namespace {
 constexpr int ColActive = static_cast<int>(TFileListColumn::colActive);
 constexpr int ColIcon = static_cast<int>(TFileListColumn::colIcon);
 
-// The grid's look: light grid lines, green-grey selection, a paler one
-// when the grid has no focus.
+// The grid's look: green-grey selection, a paler one when the window is not
+// active (the lines are drawn by GridLineDelegate).
 const char* const GridStyle =
-    "QTableView { gridline-color: rgb(234,234,234); "
-    "selection-background-color: rgb(186,214,199); selection-color: black; }"
+    "QTableView { selection-background-color: rgb(186,214,199); selection-color: black; }"
     "QTableView:!active { selection-background-color: rgb(223,236,228); }";
 
 }  // namespace
@@ -84,6 +86,9 @@ void FileListView::CreateTable() {
   m_table->setStyleSheet(QString::fromLatin1(GridStyle));
   m_table->setContextMenuPolicy(Qt::CustomContextMenu);
   m_table->setIconSize(QSize(16, 16));
+  m_table->setShowGrid(false);
+  m_gridLines = new GridLineDelegate(m_table);
+  m_table->setItemDelegate(m_gridLines);
 
   QHeaderView* header = m_table->horizontalHeader();
   header->setSectionsClickable(true);

@@ -27,6 +27,7 @@ class QTableView;
 namespace zelmora {
 
 class FileListFooterBar;
+class GridLineDelegate;
 
 // The file list as Qt sees it: one Qt row per list row, one Qt column per
 // TFileListColumn (logical index = the column's value). Display texts come
@@ -95,6 +96,7 @@ public:
   // GridLines, RowIndicator, GridFooter, RowHeight, AllowRowMoving,
   // AllowColumnMoving, ListFontName/ListFontSize and HeaderHeight.
   void ApplyGridOptions(const TSettingsRecord& settings);
+  bool GridLinesShown() const;
   bool IsColumnVisible(TFileListColumn column) const;
   void SetColumnVisible(TFileListColumn column, bool visible);
   int ColumnWidth(TFileListColumn column) const;  // also of a hidden column
@@ -170,6 +172,7 @@ private:
   int m_sortColumn = -1;
   bool m_sortAscending = true;
   bool m_footerVisible = true;
+  GridLineDelegate* m_gridLines = nullptr;
 };
 
 // The list's events routed to the grid and to the window. The list is made

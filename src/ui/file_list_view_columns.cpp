@@ -7,6 +7,7 @@
 
 #include "ui/file_list_footer_bar.h"
 #include "ui/file_list_view.h"
+#include "ui/grid_line_delegate.h"
 #include "ui/qt_text.h"
 
 namespace zelmora {
@@ -147,8 +148,12 @@ void FileListView::StoreColumns(TSettingsRecord& settings) const {
   }
 }
 
+bool FileListView::GridLinesShown() const {
+  return m_gridLines->LinesShown();
+}
+
 void FileListView::ApplyGridOptions(const TSettingsRecord& settings) {
-  m_table->setShowGrid(settings.GridLines);
+  m_gridLines->SetLinesShown(settings.GridLines);
   QHeaderView* rows = m_table->verticalHeader();
   rows->setVisible(settings.RowIndicator);
   rows->setDefaultSectionSize(std::clamp(settings.RowHeight, 12, 50));

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include "filelist/add_files.h"
 #include "gui_run_harness.h"
 #include "ui/file_list_footer_bar.h"
+#include "ui/grid_line_delegate.h"
 #include "ui_test_registry.h"
 
 namespace zelmora {
@@ -287,6 +289,39 @@ private slots:
     QVERIFY2(inserted.count() <= Files / 10 + 2, "one insert per batch of ten, not per file");
     QCOMPARE(h.grid.FooterBar()->CellText(Col(TFileListColumn::colNo)),
              QString::fromStdString(FormatThousands(Files)));
+  }
+
+  void theLinesOfSelectedRowsFollowTheSelectionAndTheFocus() {
+    GridHarness h;
+    for (const char* name : {"a.webm", "b.webm", "c.webm"}) h.Add(name);
+    h.list.Refresh();
+    QTableView* table = h.grid.Table();
+    h.grid.activateWindow();
+    table->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&h.grid));
+    QTRY_VERIFY(table->hasFocus());
+    // The colour of the bottom line of a cell in the Size column.
+    auto lineAt = [&](int row) {
+      const QRect cell =
+          table->visualRect(h.grid.TableModel()->index(row, Col(TFileListColumn::colSize)));
+      QApplication::processEvents();
+      return table->viewport()->grab().toImage().pixel(cell.center().x(), cell.bottom());
+    };
+    QCOMPARE(lineAt(1), GridLineDelegate::LineColour.rgb());
+    h.grid.SelectRow(1);
+    QCOMPARE(lineAt(1), GridLineDelegate::SelectionColour.rgb());
+    table->selectionModel()->select(
+        h.grid.TableModel()->index(2, 0),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(lineAt(1), GridLineDelegate::SelectionColour.darker(110).rgb());
+    QCOMPARE(lineAt(0), GridLineDelegate::LineColour.rgb());
+    table->clearFocus();
+    QTRY_VERIFY(!table->hasFocus());
+    QCOMPARE(lineAt(1), GridLineDelegate::InactiveSelectionColour.darker(110).rgb());
+    TSettingsRecord settings;
+    settings.GridLines = false;
+    h.grid.ApplyGridOptions(settings);
+    QVERIFY(lineAt(0) != GridLineDelegate::LineColour.rgb());
   }
 
 private:

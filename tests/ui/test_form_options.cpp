@@ -97,7 +97,7 @@ private slots:
     In<QSpinBox>(o, "edFileListRowHeight")->setValue(31);
     QCOMPARE(table->rowHeight(0), 31);  // the existing row too
     In<QCheckBox>(o, "chFileListGridLines")->setChecked(false);
-    QVERIFY(!table->showGrid());
+    QVERIFY(!w.Grid()->GridLinesShown());
     In<QCheckBox>(o, "chFileListFooter")->setChecked(false);
     QVERIFY(w.Grid()->FooterBar()->isHidden());
     In<QCheckBox>(o, "chFileListRowIndicator")->setChecked(false);
@@ -127,7 +127,7 @@ private slots:
     QCOMPARE(restored->font().family(), family);
     QCOMPARE(restored->font().pointSize(), 13);
     QCOMPARE(restored->verticalHeader()->defaultSectionSize(), 31);
-    QVERIFY(!restored->showGrid());
+    QVERIFY(!again.Grid()->GridLinesShown());
     QVERIFY(restored->verticalHeader()->isHidden());
     QCOMPARE(f.context->DefaultVideoCodecIndex, 2);
     again.OptionsWindow()->ShowCentred();

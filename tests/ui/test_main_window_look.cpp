@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -97,6 +99,11 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.FileList().RowCount(), 20);
     QVERIFY(w.ConversionSettingsExpanded());
+    w.Grid()->SelectRow(2);
+    w.Grid()->Table()->selectionModel()->select(
+        QItemSelection(w.Grid()->TableModel()->index(3, 0), w.Grid()->TableModel()->index(4, 0)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    w.Grid()->Table()->setFocus();
     KeepPicture(w, "main_20_files.png");
     QCOMPARE(LayoutFaults(w, "pnBottom").join(QStringLiteral("; ")), QString());
     QCOMPARE(LayoutFaults(w, "tbMain").join(QStringLiteral("; ")), QString());
