@@ -62,15 +62,6 @@ const std::array<TFileListColumn, FileListColumnCount>& SettingsColumnOrder() {
   return order;
 }
 
-std::array<TColumnState, FileListColumnCount> TSettingsRecord::DesignColumns() {
-  std::array<TColumnState, FileListColumnCount> columns;
-  for (const TFileListColumnInfo& info : FileListColumns()) {
-    columns[Index(info.Column)] = {info.DefaultWidth, static_cast<int>(Index(info.Column)),
-                                   info.DefaultVisible};
-  }
-  return columns;
-}
-
 void ReadColumnKeys(const IniDocument& ini, TSettingsRecord& settings) {
   for (TFileListColumn column : SettingsColumnOrder()) {
     TColumnState& state = settings.Columns[Index(column)];

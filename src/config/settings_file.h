@@ -7,6 +7,7 @@
 #include "core/app_context.h"
 #include "core/encoder_settings.h"
 #include "core/output_options.h"
+#include "filelist/column_layout.h"
 #include "filelist/file_list_columns.h"
 #include "platform/web_addresses.h"
 
@@ -15,12 +16,6 @@ namespace zelmora {
 struct TScreenSize {
   int Width = 1920;
   int Height = 1080;
-};
-
-struct TColumnState {
-  int Width = 80;
-  int Position = 0;  // display position, 0..FileListColumnCount - 1
-  bool Visible = true;
 };
 
 // The window state the settings file keeps, exchanged with the windows as
@@ -50,7 +45,7 @@ struct TSettingsRecord {
   // hand in the file to use a mirror (an empty value keeps the product's).
   std::string UpdateUrl = web::kUpdateEndpoint;
   // By TFileListColumn; the design widths, positions and visibility.
-  std::array<TColumnState, FileListColumnCount> Columns = DesignColumns();
+  TColumnLayout Columns = DefaultColumnLayout();
   // The progress window's part; written only while that window exists.
   bool HasProgressWindow = false;
   bool DontShowEncoderOutput = false;
@@ -59,8 +54,6 @@ struct TSettingsRecord {
   int ProgressWidth = 0;
   int ProgressHeight = 0;
   bool CloseAfterConversion = true;
-
-  static std::array<TColumnState, FileListColumnCount> DesignColumns();
 };
 
 inline constexpr int MinMainWindowWidth = 650;
