@@ -4,6 +4,7 @@
 
 #include "main_window_fixture.h"
 #include "platform/web_addresses.h"
+#include "screenshots.h"
 #include "ui/form_about.h"
 #include "ui/form_options.h"
 #include "ui_test_registry.h"
@@ -59,8 +60,7 @@ private slots:
     }
     QCOMPARE(f.desktop->calls().size(), std::size(links));
 
-    const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) about->grab().save(shots + QStringLiteral("/about.png"));
+    test::KeepPicture(*about, "about.png");
   }
 
   void escAndTheAboutShortcutCloseTheWindow() {

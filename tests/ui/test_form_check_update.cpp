@@ -14,6 +14,7 @@
 #include "base/text.h"
 #include "i18n/language_file.h"
 #include "main_window_fixture.h"
+#include "screenshots.h"
 #include "support/loopback_http_server.h"
 #include "ui/form_check_update.h"
 #include "ui/qt_text.h"
@@ -74,16 +75,6 @@ QColor SystemBackground() {
 }
 QColor SystemFont() {
   return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-}
-
-void SaveShot(QWidget& window, const char* name) {
-  const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-  if (shots.isEmpty()) return;
-  // Shown and laid out, as the user sees it.
-  window.show();
-  (void)QTest::qWaitForWindowExposed(&window);
-  QTest::qWait(50);
-  window.grab().save(shots + QLatin1Char('/') + QLatin1String(name));
 }
 
 }  // namespace
@@ -169,7 +160,7 @@ private slots:
     QVERIFY(u.CheckNow());
     QVERIFY(server.LastRequest().find("GET /update/ver.ini ") == 0);
     const QByteArray shot = "update_" + QByteArray::number(state) + ".png";
-    SaveShot(*u.form, shot.constData());
+    test::ShowAndKeepPicture(*u.form, shot.constData());
   }
 
   void noServerGivesConnectionFailedAndCheckNowAgain() {
@@ -183,7 +174,7 @@ private slots:
     QVERIFY(!u.Download());
     QVERIFY(u.CheckNow());
     QVERIFY(u.Latest().isEmpty());
-    SaveShot(*u.form, "update_connection_failed.png");
+    test::ShowAndKeepPicture(*u.form, "update_connection_failed.png");
   }
 
   void aSilentServerLeavesTheWindowResponsive() {
@@ -209,7 +200,7 @@ private slots:
     QVERIFY(!u.CheckNow());
     QVERIFY(!u.Download());
     QVERIFY(u.Latest().isEmpty());
-    SaveShot(*u.form, "update_checking.png");
+    test::ShowAndKeepPicture(*u.form, "update_checking.png");
     // A second press while it runs starts nothing.
     u.form->actCheckNowExecute();
 
@@ -339,7 +330,8 @@ private slots:
       QVERIFY2(download->width() >= download->sizeHint().width(), file.c_str());
       QVERIFY2(download->geometry().right() < u.Button("btnClose")->geometry().left(),
                file.c_str());
-      SaveShot(*u.form, ("update_available_" + file.substr(0, file.size() - 4) + ".png").c_str());
+      test::ShowAndKeepPicture(
+          *u.form, ("update_available_" + file.substr(0, file.size() - 4) + ".png").c_str());
       ++languages;
     }
     QVERIFY(languages >= 2);

@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 
 #include "main_window_fixture.h"
+#include "screenshots.h"
 #include "support/media_clips.h"
 #include "ui/form_cmd_line.h"
 #include "ui_test_registry.h"
@@ -77,8 +78,7 @@ private slots:
     QVERIFY2(Preview(w).contains(QStringLiteral("two \\\"quoted\\\" $x.webm")),
              qPrintable(Preview(w)));
     QVERIFY(!Preview(w).contains(QString::fromStdString(one)));
-    const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) w.CmdLineWindow()->grab().save(shots + QStringLiteral("/cmd_line.png"));
+    test::KeepPicture(*w.CmdLineWindow(), "cmd_line.png");
 
     // Hidden, it is not rebuilt; shown again, it is built for the current row.
     QVERIFY(test::TriggerAction(w, "actShowCmdLine"));

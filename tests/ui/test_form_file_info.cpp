@@ -11,6 +11,7 @@
 #include "media/file_analysis.h"
 #include "media/file_info_report.h"
 #include "process/console_runner.h"
+#include "screenshots.h"
 #include "support/media_clips.h"
 #include "support/scoped_env.h"
 #include "ui/form_file_info.h"
@@ -62,11 +63,6 @@ void AddFiles(MainWindow& w, const QStringList& files) {
   QVERIFY(test::TriggerAction(w, "actAddFiles"));
 }
 
-void Screenshot(QWidget* window, const char* name) {
-  const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-  if (!shots.isEmpty()) window->grab().save(shots + QLatin1Char('/') + QLatin1String(name));
-}
-
 }  // namespace
 
 class FormFileInfoTest : public QObject {
@@ -111,7 +107,7 @@ private slots:
     QCOMPARE(grid->topLevelItem(0)->text(0), QStringLiteral("Stream #0:0"));
     QVERIFY(grid->topLevelItem(2)->text(1).startsWith(QStringLiteral("Audio: vorbis")));
     w.show();
-    Screenshot(form, "file_info_two_streams.png");
+    test::KeepPicture(*form, "file_info_two_streams.png");
 
     // The second stream is described by a fresh analysis.
     form->VideoStreamChooser()->setCurrentIndex(1);

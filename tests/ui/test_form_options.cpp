@@ -9,6 +9,7 @@
 
 #include "base/files.h"
 #include "main_window_fixture.h"
+#include "screenshots.h"
 #include "support/media_clips.h"
 #include "support/scoped_env.h"
 #include "ui/file_list_footer_bar.h"
@@ -201,12 +202,10 @@ private slots:
     QCOMPARE(f.context->AppParams.FileAnalysis, TFileAnalysis::faNone);
     QCOMPARE(w.AboutWindow()->windowTitle(), Q(s.About.Caption));
     QCOMPARE(In<QLabel>(w.AboutWindow(), "lblDonation")->text(), Q(s.About.Donation));
-    const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) {
+    if (test::KeepingPictures()) {
       o->ShowCentred();
-      QApplication::processEvents();  // the layout work a shown window gets
-      o->grab().save(shots + QStringLiteral("/options_german.png"));
-      w.AboutWindow()->grab().save(shots + QStringLiteral("/about_german.png"));
+      test::KeepPicture(*o, "options_german.png");
+      test::KeepPicture(*w.AboutWindow(), "about_german.png");
     }
 
     // Nothing of the first language stays behind the second one.
@@ -288,10 +287,9 @@ private slots:
       QVERIFY2(!o->isVisible(), qPrintable(keys.toString()));
     }
     QCOMPARE(In<QPushButton>(o, "btnClose")->text(), QStringLiteral("Close"));
-    const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) {
+    if (test::KeepingPictures()) {
       o->ShowCentred();
-      o->grab().save(shots + QStringLiteral("/options.png"));
+      test::KeepPicture(*o, "options.png");
     }
   }
 };

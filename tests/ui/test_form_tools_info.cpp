@@ -8,6 +8,7 @@
 
 #include "base/files.h"
 #include "main_window_fixture.h"
+#include "screenshots.h"
 #include "ui/form_check_update.h"
 #include "ui/form_tools_info.h"
 #include "ui/qt_text.h"
@@ -17,20 +18,7 @@ namespace zelmora {
 
 using test::MainWindowFixture;
 
-namespace {
-
-void SaveShot(QWidget& window, const char* name) {
-  // ZELMORA_SCREENSHOT_DIR=... keeps pictures of the windows for a look.
-  const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-  if (shots.isEmpty()) return;
-  // Shown and laid out, as the user sees it.
-  window.show();
-  (void)QTest::qWaitForWindowExposed(&window);
-  QTest::qWait(50);
-  window.grab().save(shots + QLatin1Char('/') + QLatin1String(name));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class FormToolsInfoTest : public QObject {
   Q_OBJECT
@@ -68,10 +56,10 @@ private slots:
     QVERIFY(text.endsWith(QString(83, QLatin1Char('-'))));
     QVERIFY(form->Pane()->isReadOnly());
     QVERIFY(QFontInfo(form->Pane()->font()).fixedPitch());
-    SaveShot(*form, "tools_info.png");
+    test::ShowAndKeepPicture(*form, "tools_info.png");
 
     form->resize(FormToolsInfo::MinWidth, FormToolsInfo::MinHeight);
-    SaveShot(*form, "tools_info_min.png");
+    test::ShowAndKeepPicture(*form, "tools_info_min.png");
   }
 
   void eachCommandDescribesTheToolFilesAsTheyAreNow() {

@@ -1,14 +1,15 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QItemSelectionModel>
-#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
 #include "main_window_fixture.h"
+#include "screenshots.h"
 #include "ui/file_dialogs.h"
 #include "ui/form_errors.h"
 #include "ui/form_progress.h"
@@ -70,12 +71,6 @@ QStringList LayoutFaults(QMainWindow& window, const char* barName) {
   return faults;
 }
 
-void KeepPicture(QWidget& widget, const char* name) {
-  // ZELMORA_SCREENSHOT_DIR=... keeps pictures of the windows for a look.
-  const QString shots = qEnvironmentVariable("ZELMORA_SCREENSHOT_DIR");
-  if (!shots.isEmpty()) widget.grab().save(shots + QLatin1Char('/') + QLatin1String(name));
-}
-
 }  // namespace
 
 class MainWindowLookTest : public QObject {
@@ -104,14 +99,14 @@ private slots:
         QItemSelection(w.Grid()->TableModel()->index(3, 0), w.Grid()->TableModel()->index(4, 0)),
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     w.Grid()->Table()->setFocus();
-    KeepPicture(w, "main_20_files.png");
+    test::KeepPicture(w, "main_20_files.png");
     QCOMPARE(LayoutFaults(w, "pnBottom").join(QStringLiteral("; ")), QString());
     QCOMPARE(LayoutFaults(w, "tbMain").join(QStringLiteral("; ")), QString());
     w.ErrorLogWindow()->AddErrorRecord("1. clip: Error (1)\n");
     w.ErrorLogWindow()->ShowCentred();
-    KeepPicture(*w.ErrorLogWindow(), "error_log.png");
+    test::KeepPicture(*w.ErrorLogWindow(), "error_log.png");
     w.ProgressWindow()->ShowCentred();
-    KeepPicture(*w.ProgressWindow(), "progress_idle.png");
+    test::KeepPicture(*w.ProgressWindow(), "progress_idle.png");
   }
 
   void theMinimumSizeWithTheSettingsCollapsedClipsNothing() {
@@ -124,7 +119,7 @@ private slots:
     w.resize(650, 400);
     QTest::qWait(50);
     QCOMPARE(w.size(), QSize(650, 400));
-    KeepPicture(w, "main_minimum_collapsed.png");
+    test::KeepPicture(w, "main_minimum_collapsed.png");
     QCOMPARE(LayoutFaults(w, "pnBottom").join(QStringLiteral("; ")), QString());
     QCOMPARE(LayoutFaults(w, "tbMain").join(QStringLiteral("; ")), QString());
     // The grid keeps room for a few rows above the bottom bar.
