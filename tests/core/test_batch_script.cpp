@@ -11,6 +11,7 @@
 #include "core/test_conversion_support.h"
 #include "platform/run_program.h"
 #include "support/media_clips.h"
+#include "support/nasty_names.h"
 
 namespace zelmora {
 namespace {
@@ -20,21 +21,7 @@ using test::FakeFfmpeg;
 using test::RecordedCall;
 using test::TempDir;
 
-// Names a shell would love to misread.
-const std::vector<std::string> NastyNames = {
-    "plain.webm",
-    "with space.webm",
-    "double\"quote.webm",
-    "it's.webm",
-    "$HOME$(touch pwned1).webm",
-    "`touch pwned2`.webm",
-    "semi;touch pwned3;.webm",
-    "new\nline.webm",
-    "\xC3\xBCn\xC3\xAF c\xC3\xB8"
-    "d\xC3\xA9.webm",
-    "-leading dash.webm",
-    "back\\slash\\\" end\\.webm",
-};
+using test::NastyNames;
 
 struct ContractCase {
   const char* name;

@@ -17,24 +17,14 @@
 #include "platform/run_program.h"
 #include "platform/system_library.h"
 #include "support/media_clips.h"
+#include "support/nasty_names.h"
 
 namespace zelmora {
 namespace {
 
 using test::TempDir;
 
-const std::vector<std::string> NastyNames = {
-    "with space.webm",
-    "double\"quote.webm",
-    "it's.webm",
-    "$HOME$(touch pwned1).webm",
-    "`touch pwned2`.webm",
-    "semi;touch pwned3;.webm",
-    "new\nline.webm",
-    "-leading dash.webm",
-    "\xC3\xBCn\xC3\xAF c\xC3\xB8"
-    "d\xC3\xA9.webm",
-};
+using test::NastyNames;
 
 bool AnyPwnedFile(const std::string& dir) {
   for (const std::string& name : ListFiles(dir))
